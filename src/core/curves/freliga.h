@@ -1,0 +1,58 @@
+#pragma once
+// One protection function (an overcurrent element of a relay or recloser) and
+// the 16-point time-current tables shared by the built-in F6 curves and the
+// user's own curves.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "foundation/tipos.h"
+
+namespace tarvinel {
+
+class tCHARTX;
+
+// 16-point table; points in increasing current. Times at dial `dt`, currents
+// at pickup `ip`.
+struct tUSERCURVE {
+  std::string nom;
+  std::array<double, 16> tim{};
+  std::array<double, 16> amp{};
+  double ip = 1;
+  double dt = 1;
+  bool adj = true;  // false: drawn exactly as stored, never scaled
+
+  // Defaults of a new user curve.
+  void init();
+  // Table time for a multiple of pickup, before the caller's dial; 0 outside.
+  double calc(double ic_ip) const;
+};
+
+// The program's one list of user curves (kept by the settings store). calc
+// reads it at every call; the curve editor changes it in place.
+std::vector<tUSERCURVE>& usercurves();
+
+// A protection function, copied by value.
+struct tFRELIGA {
+  std::string alias;
+  std::string nom_cur;
+  double cor_par = 0;  // pickup, A
+  double cor_ins = 0;  // instantaneous pickup, A; 0 = none
+  double dt = 0;       // dial
+  double idef = 0;     // definite-time pickup, A; 0 = none
+  double tdef = 0;     // definite time, s; 0 = none
+  double tmin = 0;     // minimum time, s
+  double ptxt = 0;     // height of the legend, s
+
+  // Trip time in seconds for the current ic. 0 = no operation; -1 only from
+  // the F6 tables, outside their range. lim: currents above cor_ins give 0.
+  double calc(double ic, bool lim) const;
+
+  // Drawing on the time-current chart.
+  tPOINTX plot(tCHARTX& chart) const;
+  void drawto(tCHARTX& chart, const std::string& caption) const;
+  void reset();
+};
+
+}  // namespace tarvinel
