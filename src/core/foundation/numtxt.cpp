@@ -47,6 +47,35 @@ T bounded(T v, T min, T max) {
   return v;
 }
 
+// Order of magnitude of a decimal text already checked by parse_real: true
+// when it lies above 1 (so out of range means overflow, not underflow).
+bool decimal_exponent_positive(std::string_view t) {
+  long long e = 0;
+  std::size_t k = 0;
+  bool seen = false;  // a nonzero digit
+  long long intdigits = 0, leadzeros = 0;
+  for (; k < t.size() && std::isdigit(static_cast<unsigned char>(t[k])); ++k) {
+    if (t[k] != '0') seen = true;
+    if (seen) ++intdigits;
+  }
+  if (k < t.size() && t[k] == '.') {
+    for (++k; k < t.size() && std::isdigit(static_cast<unsigned char>(t[k])); ++k) {
+      if (!seen && t[k] == '0') ++leadzeros;
+      if (t[k] != '0') seen = true;
+    }
+  }
+  if (k < t.size() && (t[k] == 'e' || t[k] == 'E')) {
+    ++k;
+    bool neg = false;
+    if (k < t.size() && (t[k] == '+' || t[k] == '-')) neg = t[k++] == '-';
+    for (; k < t.size(); ++k)
+      if (e < 100000) e = e * 10 + (t[k] - '0');
+    if (neg) e = -e;
+  }
+  const long long mag = intdigits > 0 ? intdigits + e : e - leadzeros;
+  return mag > 0;
+}
+
 // Strict decimal real: optional sign, digits with an optional fraction, an
 // optional exponent; nothing else. Non-finite results are unreadable.
 bool parse_real(std::string_view s, double& out) {
@@ -82,12 +111,11 @@ bool parse_real(std::string_view s, double& out) {
   const char* first = buf.data() + i;
   const char* last = buf.data() + buf.size();
   auto [ptr, ec] = std::from_chars(first, last, v, std::chars_format::general);
-  if (ec == std::errc::result_out_of_range) {
+  if (ec == std::errc::result_out_of_range && !decimal_exponent_positive(buf.substr(i))) {
     // Underflow reads as 0; overflow is no usable number.
-    if (std::abs(v) < 1) {
-      v = 0;
-      ec = std::errc();
-    }
+    v = 0;
+    ec = std::errc();
+    ptr = last;
   }
   if (ec != std::errc() || ptr != last || !std::isfinite(v)) return false;
   out = neg ? -v : v;
