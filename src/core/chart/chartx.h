@@ -1,0 +1,126 @@
+#pragma once
+// The coordination chart ("coordenograma"): a log-log time-current diagram,
+// current in amperes across, time in seconds up, drawn on any tCANVAS.
+//
+// The chart owns the one mapping between real coordinates (amperes, seconds)
+// and pixels; drawing and hit-testing both go through rl2px/px2rl. It holds no
+// items: the owning window sets the surface, size, limits and options before
+// every paint, calls defaultpen and repaint, and then lets each item draw
+// itself with the primitives below.
+//
+// Robustness: the pixel values handed to the surface are always finite ints
+// within +-kPixMax. Real points without a place on the log axes (a current or
+// time that is zero, negative or NaN) are skipped by the line primitives and
+// by circle; the grid is drawn only for positive, finite limits.
+
+#include <fmt/printf.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "chart/canvas.h"
+#include "foundation/tipos.h"
+
+namespace tarvinel {
+
+// Light grey of the minor grid lines and of the vertical corner texts.
+constexpr tCOR clGrade = 0xC0C0C0;
+
+class tCHARTX {
+ public:
+  static constexpr int kLineBuf = 1024;
+  // Pixel coordinates are clamped to this magnitude before they reach the
+  // surface, so far-away points stay far away without overflowing anything.
+  static constexpr int kPixMax = 1000000;
+
+  // Polyline buffer filled by pushline; never allocates.
+  std::array<tPOINTI, kLineBuf> linebuf{};
+  std::int32_t linecount = 0;  // points in linebuf, 0..1023
+  tCANVAS* canvas = nullptr;   // not owned; set by the window before painting
+  std::int32_t w = 200;        // surface width, pixels
+  std::int32_t h = 200;        // surface height, pixels
+  tRECTX window;               // plot rectangle in pixels: xl left, xh right, yl top, yh bottom
+  tRECTX limites{1, 10000, 0.01, 100};  // axes: xl..xh amperes, yl..yh seconds
+  bool limpafundo = false;              // paint the background before the grid
+  std::int32_t linhafina = 1;           // grid, fuse curves, dashed thickening
+  std::int32_t linhagrossa = 3;         // background border, frame, main curves
+  std::string titulo = "Coordenograma";
+  bool showlegend = true;   // items draw their legends
+  bool curveditor = false;  // current labels as plain numbers (curve browser)
+  bool show_fase = true;    // phase functions are drawn
+  bool show_neutro = true;  // neutral functions are drawn
+  double mul_vis = 1.0;     // multiplier of the current labels in curve-editor mode
+  bool tra_cur = false;     // set: relay phase thick and solid, neutral thin and dashed
+
+  tCHARTX();
+
+  // Surface size (at least 200 x 200) and the plot window inside it; the
+  // left margin is 1.5 x folga to leave room for the time labels.
+  void setwh(int nw, int nh, int folga);
+
+  // Real (A, s) to pixel. A point with a coordinate <= 0 maps to (0, 0); NaN
+  // stays NaN. No clipping: points outside the limits map outside the window.
+  tPOINTX rl2px(tPOINTX rl) const;
+  tPOINTX rl2px(double rlx, double rly) const { return rl2px(tPOINTX{rlx, rly}); }
+  // Pixel to real, the exact inverse of rl2px, without guards.
+  tPOINTX px2rl(tPOINTX px) const;
+  tPOINTX px2rl(double pxx, double pxy) const { return px2rl(tPOINTX{pxx, pxy}); }
+
+  void moveto(tPOINTX rl);
+  void moveto(double rlx, double rly) { moveto(tPOINTX{rlx, rly}); }
+  void lineto(tPOINTX rl);
+  void lineto(double rlx, double rly) { lineto(tPOINTX{rlx, rly}); }
+
+  // Maps a real point into the buffer; a full buffer (1023 points) is drawn
+  // first and the new polyline starts from its last point, so the curve stays
+  // continuous. Every caller ends with flushline.
+  void pushline(tPOINTX rl);
+  void pushline(double rlx, double rly) { pushline(tPOINTX{rlx, rly}); }
+  // Draws the buffered points as one polyline and empties the buffer. A
+  // dashed pen is one pixel wide, so a dashed line is drawn linhafina more
+  // times, each shifted one more pixel to the right.
+  void flushline();
+
+  // Writes s at (rlx, rly): real coordinates when rlorpx, pixels otherwise.
+  // With args, s is a printf-style format; without, it is written unchanged.
+  // al: 1 centred on the point; 100 and 101 the two vertical corner lines
+  // (one and three widths of "a" right, two and one text heights up);
+  // anything else: top-left corner on the point.
+  template <class... A>
+  void textout(double rlx, double rly, const std::string& s, int al, bool rlorpx,
+               const A&... args) {
+    if constexpr (sizeof...(A) == 0)
+      puttext(rlx, rly, s, al, rlorpx);
+    else
+      puttext(rlx, rly, fmt::sprintf(s, args...), al, rlorpx);
+  }
+
+  // Ellipse with the bounding box of a circle of r pixels around the real
+  // centre rlc.
+  void circle(tPOINTX rlc, double r);
+
+  // Pen 1 black solid copy, brush white solid, font black bold upright,
+  // 8 points while printing and 10 otherwise. The font name is kept.
+  void defaultpen();
+
+  // Background, current and time grids with their labels, frame and title.
+  // Leaves the font size doubled (callers call defaultpen afterwards), the
+  // brush clear and the pen linhafina wide.
+  void repaint();
+
+  // A pixel value as the surface gets it: truncated towards zero, clamped to
+  // +-kPixMax; NaN gives 0 (callers skip NaN points before).
+  static int pix(double v);
+
+ private:
+  void puttext(double x, double y, const std::string& s, int al, bool rlorpx);
+  void currentgrid();
+  void timegrid();
+
+  // False after a moveto to a point without a place: the next lineto then
+  // only moves, instead of drawing from a stale pen position.
+  bool haspos_ = true;
+};
+
+}  // namespace tarvinel
