@@ -1,0 +1,85 @@
+#pragma once
+// A setting ("ajuste"): anything drawn on a coordination chart. The base holds
+// what every setting shares (name, colour, visibility, notes), writes and reads
+// the shared "header{" block and presents the general rows of the property
+// grid. tAJUSTE_LISTA owns the settings of one chart in drawing order.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/grade.h"
+#include "foundation/stringarq.h"
+#include "foundation/tipos.h"
+
+namespace tarvinel {
+
+class tCHARTX;
+
+class tAJUSTE {
+ public:
+  // caption starts as the name of the kind's class ("tAJUSTE_CURSOR").
+  explicit tAJUSTE(std::string classname = "tAJUSTE");
+  virtual ~tAJUSTE() = default;
+  tAJUSTE(const tAJUSTE&) = delete;
+  tAJUSTE& operator=(const tAJUSTE&) = delete;
+
+  bool obsolete = false;  // a loader adds a setting read from a file only while false
+  std::string caption;
+  bool visible = true;
+  tCOR color = 0;
+  std::string obs;
+  int seq = 0;            // 1-based position, refreshed at every drawing; not stored
+  std::string paramname;  // name of the kind, shown in the item list; not stored
+
+  // Rows " Dados gerais", "Nome", "Cor", "Visível", "Observações", " Dados específicos".
+  virtual void showprop(tPROPGRID& vl);
+  virtual void getprop(const tPROPGRID& vl);
+  virtual void drawto(tCHARTX& chart);
+  // The "header{" block; a kind writes its opener, this block, its keys, "}".
+  virtual void exportprop(tSTRINGARQ& arq);
+  // Reads the body of a "header{" block through its closer.
+  virtual void importprop(tSTRINGARQ& arq);
+  // Copies this setting into dest (the receiver is the source): the shared
+  // fields, then each kind the fields its file block stores.
+  virtual void assign(tAJUSTE& dest) const;
+  // A new setting of the same kind with this one's stored fields; seq 0.
+  std::unique_ptr<tAJUSTE> copy() const;
+  // Hint for a grid row; empty for rows it does not know.
+  virtual std::string gethint(const std::string& prop) const;
+
+ protected:
+  // A new setting of this kind, exactly as the kind's constructor makes it.
+  virtual std::unique_ptr<tAJUSTE> create() const;
+};
+
+// Ordered list that owns its settings; the order is the drawing order, the
+// order of the blocks in the file and of the window's item list.
+class tAJUSTE_LISTA {
+ public:
+  tAJUSTE_LISTA() = default;
+  ~tAJUSTE_LISTA() { destroyitens(); }
+  tAJUSTE_LISTA(const tAJUSTE_LISTA&) = delete;
+  tAJUSTE_LISTA& operator=(const tAJUSTE_LISTA&) = delete;
+
+  int count() const { return static_cast<int>(itens_.size()); }
+  tAJUSTE* Getajustes(int i) const { return itens_.at(static_cast<std::size_t>(i)).get(); }
+  // Replaces the setting at i and hands the previous one back to the caller.
+  std::unique_ptr<tAJUSTE> Setajustes(int i, std::unique_ptr<tAJUSTE> s);
+  tAJUSTE* add(std::unique_ptr<tAJUSTE> s);
+  // Takes the setting out of the list and hands it to the caller; null when
+  // it is not in the list.
+  std::unique_ptr<tAJUSTE> remove(const tAJUSTE* s);
+  int indexof(const tAJUSTE* s) const;
+  // Moves the setting at `from` to position `to` (both clipped to the list).
+  void move(int from, int to);
+  void destroyitens() { itens_.clear(); }
+
+  auto begin() const { return itens_.begin(); }
+  auto end() const { return itens_.end(); }
+
+ private:
+  std::vector<std::unique_ptr<tAJUSTE>> itens_;
+};
+
+}  // namespace tarvinel
