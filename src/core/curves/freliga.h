@@ -33,6 +33,11 @@ struct tUSERCURVE {
 // reads it at every call; the curve editor changes it in place.
 std::vector<tUSERCURVE>& usercurves();
 
+// Names of the built-in curves in the order calc tests them: the closed-form
+// curves (IEC, IEEE, ANSI, ANSI90, RI, IT, I2T), then the 17 F6 tables. User
+// curves are not in it, and neither are the definite-time-only names.
+const std::vector<std::string>& curvenames();
+
 // A protection function, copied by value.
 struct tFRELIGA {
   std::string alias;

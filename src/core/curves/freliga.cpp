@@ -1,0 +1,183 @@
+// The curve catalogue and the trip time of a protection function. Every time
+// the program shows for a curve (chart, report, relay test) comes from
+// tFRELIGA::calc.
+
+#include "curves/freliga.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+#include "curves/f6.h"
+
+namespace tarvinel {
+
+namespace {
+
+// Form of a catalogue equation; M is the multiple of pickup, results already
+// multiplied by the dial.
+enum class tFORMA : std::uint8_t {
+  I,  // IEC: A / (M^p - 1)
+  U,  // IEEE, ANSI C37.112: A / (M^p - 1) + B
+  P,  // ANSI C37.90 polynomial in d = M - C: A + B/d + D/d^2 + E/d^3
+  R,  // RI: 1 / (0.339 - 0.236/M)
+  T,  // IT, I2T: A / M^p from M = 1 on
+  F,  // F6 table
+};
+
+struct tEQUACAO {
+  tFORMA forma;
+  double a = 0, b = 0, p = 0, c = 0, d = 0, e = 0;
+  const tUSERCURVE* tab = nullptr;
+};
+
+struct tCURVA {
+  std::string nome;
+  tEQUACAO eq;
+};
+
+// The catalogue in the order the names are tested.
+const std::vector<tCURVA>& catalogo() {
+  static const std::vector<tCURVA> lista = [] {
+    using F = tFORMA;
+    std::vector<tCURVA> v = {
+        {"IEC-NI", {F::I, 0.14, 0, 0.02}},
+        {"IEC-SI", {F::I, 0.14, 0, 0.02}},
+        {"IEC-MI", {F::I, 13.5, 0, 1}},
+        {"IEC-VI", {F::I, 13.5, 0, 1}},
+        {"IEC-LI", {F::I, 120, 0, 1}},
+        {"IEC-LTI", {F::I, 120, 0, 1}},
+        {"IEC-EI", {F::I, 80, 0, 2}},
+        {"IEEE-MI", {F::U, 0.01, 0.023, 0.02}},
+        {"IEEE-VI", {F::U, 3.922, 0.098, 2}},
+        {"IEEE-EI", {F::U, 5.64, 0.024, 2}},
+        {"ANSI-MI", {F::U, 0.0515, 0.114, 0.02}},
+        {"ANSI-VI", {F::U, 19.61, 0.491, 2}},
+        {"ANSI-EI", {F::U, 28.2, 0.1217, 2}},
+        {"ANSI90-EI", {F::P, 0.0399, 0.2294, 0, 0.5, 3.0094, 0.7222}},
+        {"ANSI90-VI", {F::P, 0.0615, 0.7989, 0, 0.34, -0.284, 4.0505}},
+        {"ANSI90-NI", {F::P, 0.0274, 2.2614, 0, 0.3, -4.1899, 9.1272}},
+        {"ANSI90-MI", {F::P, 0.1735, 0.6791, 0, 0.8, -0.08, 0.1271}},
+        {"RI", {F::R}},
+        {"IT", {F::T, 60, 0, 1}},
+        {"I2T", {F::T, 540, 0, 2}},
+    };
+    for (const tUSERCURVE& t : f6tables()) {
+      tEQUACAO eq{F::F};
+      eq.tab = &t;
+      v.push_back({"F6-" + t.nom, eq});
+    }
+    return v;
+  }();
+  return lista;
+}
+
+struct tINDICE {
+  std::string_view nome;
+  const tEQUACAO* eq;
+};
+
+// The catalogue sorted by name for a binary search. The sort is stable, so if
+// a name were listed twice its first entry would still be found first.
+const std::vector<tINDICE>& indice() {
+  static const std::vector<tINDICE> idx = [] {
+    std::vector<tINDICE> v;
+    for (const tCURVA& c : catalogo()) v.push_back({c.nome, &c.eq});
+    std::stable_sort(v.begin(), v.end(),
+                     [](const tINDICE& x, const tINDICE& y) { return x.nome < y.nome; });
+    return v;
+  }();
+  return idx;
+}
+
+const tEQUACAO* builtin(std::string_view nome) {
+  const auto& idx = indice();
+  auto it = std::lower_bound(idx.begin(), idx.end(), nome,
+                             [](const tINDICE& x, std::string_view n) { return x.nome < n; });
+  if (it != idx.end() && it->nome == nome) return it->eq;
+  return nullptr;
+}
+
+// M^p. The catalogue's integer exponents are plain products: exact, and much
+// cheaper than pow.
+inline double potencia(double m, double p) {
+  if (p == 1) return m;
+  if (p == 2) return m * m;
+  return std::pow(m, p);
+}
+
+double avalia(const tEQUACAO& q, double m, double dt) {
+  switch (q.forma) {
+    case tFORMA::I:
+    case tFORMA::U: {
+      // Callers pass positive currents; an even exponent would otherwise
+      // give a negative multiple a time.
+      if (!(m > 0)) return 0;
+      const double den = potencia(m, q.p) - 1;
+      if (!(den > 0)) return 0;  // M <= 1
+      return dt * (q.a / den + q.b);
+    }
+    case tFORMA::P: {
+      // No test against M = 1: these curves run down to C.
+      const double d = m - q.c;
+      if (!(d > 0)) return 0;
+      const double d2 = d * d;
+      return dt * (q.a + q.b / d + q.d / d2 + q.e / (d2 * d));
+    }
+    case tFORMA::R: {
+      if (!(m > 0)) return 0;
+      const double s = 0.339 - 0.236 / m;
+      if (!(s > 0)) return 0;  // M <= 0.236 / 0.339
+      return dt / s;
+    }
+    case tFORMA::T: {
+      if (!(m >= 1)) return 0;
+      const double mp = potencia(m, q.p);
+      if (!(mp > 0)) return 0;
+      return dt * q.a / mp;
+    }
+    case tFORMA::F: {
+      // -1 marks a multiple outside the table; the plotting skips it.
+      const double t = q.tab->calc(m) * dt;
+      return t == 0 ? -1 : t;
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+const std::vector<std::string>& curvenames() {
+  static const std::vector<std::string> nomes = [] {
+    std::vector<std::string> v;
+    for (const tCURVA& c : catalogo()) v.push_back(c.nome);
+    return v;
+  }();
+  return nomes;
+}
+
+double tFRELIGA::calc(double ic, bool lim) const {
+  if (lim && cor_ins > 0 && ic > cor_ins) return 0;
+  if (cor_par == 0) return 0;
+  const double m = ic / cor_par;
+  double t = 0;
+  // Built-in names first: a user curve named like a built-in one is never
+  // reached.
+  if (const tEQUACAO* q = builtin(nom_cur)) {
+    t = avalia(*q, m, dt);
+  } else {
+    // The first user curve of the name wins.
+    for (const tUSERCURVE& u : usercurves()) {
+      if (u.nom == nom_cur) {
+        t = u.calc(m) * dt;
+        break;
+      }
+    }
+  }
+  // An arithmetic fault anywhere above (overflow, 0/0, a NaN setting) means
+  // no time.
+  return std::isfinite(t) ? t : 0;
+}
+
+}  // namespace tarvinel
