@@ -1,6 +1,104 @@
-#include <cstdio>
+// tarvinel-cli: what engineers script without a window. Exit 0 ok, 1 file or
+// input error, 2 wrong arguments; every message in Portuguese on stderr.
 
-int main() {
-  std::fputs("uso: tarvinel-cli COMANDO [ARGUMENTOS]\n", stderr);
-  return 2;
+#include <cstdio>
+#include <exception>
+#include <new>
+#include <string>
+
+#include "comandos.h"
+
+namespace tarvinel::cli {
+
+namespace {
+
+struct tCOMANDO {
+  const char* nome;
+  const char* uso;   // arguments, as shown in the usage text
+  const char* info;  // one line of description
+  int (*exec)(const tARGS&);
+};
+
+const tCOMANDO comandos[] = {
+    {"curves", "", "lista as curvas: as do catálogo, depois as do usuário", cmd_curves},
+    {"trip", "CURVA PICKUP DIAL CORRENTE... [--inst A] [--raw]",
+     "tempo de atuação da curva para cada corrente (A); --inst: corrente instantânea (A); "
+     "--raw: precisão completa",
+     cmd_trip},
+};
+
+const tCOMANDO* procura(const std::string& nome) {
+  for (const tCOMANDO& c : comandos)
+    if (nome == c.nome) return &c;
+  return nullptr;
+}
+
+std::string linha_uso(const tCOMANDO& c) {
+  std::string s = std::string("tarvinel-cli ") + c.nome;
+  if (*c.uso) s += std::string(" ") + c.uso;
+  return s;
+}
+
+std::string uso() {
+  std::string s = "uso: tarvinel-cli COMANDO [ARGUMENTOS]\n\ncomandos:\n";
+  for (const tCOMANDO& c : comandos) s += "  " + linha_uso(c) + "\n      " + c.info + "\n";
+  s += "\nNúmeros aceitam \",\" ou \".\" como separador decimal.\n";
+  return s;
+}
+
+void stderr_txt(const std::string& s) {
+  std::fputs(s.c_str(), stderr);
+}
+
+}  // namespace
+
+int erro_uso(const std::string& comando, const std::string& msg) {
+  std::string s = "tarvinel-cli: " + msg + "\n";
+  if (const tCOMANDO* c = procura(comando)) s += "uso: " + linha_uso(*c) + "\n";
+  stderr_txt(s);
+  return SAIDA_USO;
+}
+
+int erro(const std::string& msg) {
+  stderr_txt("tarvinel-cli: " + msg + "\n");
+  return SAIDA_ERRO;
+}
+
+bool escreve(const std::string& text) {
+  // A full disk or a closed pipe must not pass for success.
+  const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+  return std::fflush(stdout) == 0 && ok;
+}
+
+int executa(int argc, char** argv) {
+  if (argc < 2) {
+    stderr_txt(uso());
+    return SAIDA_USO;
+  }
+  const std::string nome = argv[1];
+  if (nome == "help" || nome == "--help" || nome == "-h") {
+    return escreve(uso()) ? SAIDA_OK : erro("não foi possível escrever a saída");
+  }
+  const tCOMANDO* c = procura(nome);
+  if (!c) {
+    stderr_txt("tarvinel-cli: comando desconhecido: " + nome + "\n\n" + uso());
+    return SAIDA_USO;
+  }
+  const tARGS args(argv + 2, argv + argc);
+  return c->exec(args);
+}
+
+}  // namespace tarvinel::cli
+
+int main(int argc, char** argv) {
+  try {
+    return tarvinel::cli::executa(argc, argv);
+  } catch (const std::bad_alloc&) {
+    return tarvinel::cli::erro("memória insuficiente");
+  } catch (const std::exception& e) {
+    // File errors carry their Portuguese message (file and cause).
+    return tarvinel::cli::erro(e.what());
+  } catch (...) {
+    return tarvinel::cli::erro("erro inesperado");
+  }
 }

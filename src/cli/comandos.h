@@ -1,0 +1,29 @@
+#pragma once
+// The commands of tarvinel-cli. Each command is one function over the words
+// that follow its name; main() only dispatches. A new command is a new
+// cmd_*.cpp file, its declaration here and one row in the table of main.cpp.
+
+#include <string>
+#include <vector>
+
+namespace tarvinel::cli {
+
+// Exit codes of the program.
+inline constexpr int SAIDA_OK = 0;
+inline constexpr int SAIDA_ERRO = 1;  // file or input error
+inline constexpr int SAIDA_USO = 2;   // wrong arguments
+
+using tARGS = std::vector<std::string>;
+
+// Writes "tarvinel-cli: <msg>" and the usage line of the command to stderr;
+// returns SAIDA_USO.
+int erro_uso(const std::string& comando, const std::string& msg);
+// Writes "tarvinel-cli: <msg>" to stderr; returns SAIDA_ERRO.
+int erro(const std::string& msg);
+// Writes text to stdout; false when the output could not be written.
+bool escreve(const std::string& text);
+
+int cmd_curves(const tARGS& args);
+int cmd_trip(const tARGS& args);
+
+}  // namespace tarvinel::cli
