@@ -1,0 +1,35 @@
+#pragma once
+// Whole-file reading and atomic writing. Every failure throws tERROARQ with a
+// Portuguese message naming the file and the cause; nothing is ignored.
+//
+// Saving never leaves half a file: the bytes go to a temporary file beside the
+// target, are flushed to the disk, and only then replace the target by a
+// rename. On any failure the temporary file is removed and the previous file
+// stays exactly as it was.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "foundation/erroarq.h"
+
+namespace tarvinel {
+
+// Larger files are refused: no document comes near it, and reading a huge
+// unrelated file whole would only exhaust memory.
+inline constexpr std::size_t kMAXARQ = 256u << 20;
+
+// The file's bytes, unchanged.
+std::string lerbytes(const std::string& path);
+// The lines of a document file, decoded (see codec.h).
+std::vector<std::string> lerlinhas(const std::string& path);
+
+// Atomic save of bytes exactly as given.
+void gravarbytes(const std::string& path, std::string_view bytes);
+// Atomic save of a document file: lines encoded by encodelines (codec.h).
+void gravarlinhas(const std::string& path, const std::vector<std::string>& lines);
+// Atomic save of UTF-8 text (reports, text exports): no byte-order mark, the
+// bytes as given.
+void gravartexto(const std::string& path, std::string_view utf8);
+
+}  // namespace tarvinel
