@@ -4,7 +4,7 @@
 
 #include "curves/freliga.h"
 
-#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
@@ -73,30 +73,50 @@ const std::vector<tCURVA>& catalogo() {
   return lista;
 }
 
-struct tINDICE {
-  std::string_view nome;
-  const tEQUACAO* eq;
+// Open-addressing hash table from name to equation, filled once in catalogue
+// order. A name already present is not inserted again, so were a name listed
+// twice its first entry would win, as in a search down the list.
+class tINDICE {
+ public:
+  tINDICE() {
+    for (const tCURVA& c : catalogo()) {
+      std::size_t k = hash(c.nome) & MASCARA;
+      while (slot_[k].eq && slot_[k].nome != c.nome) k = (k + 1) & MASCARA;
+      if (!slot_[k].eq) slot_[k] = {c.nome, &c.eq};
+    }
+  }
+
+  const tEQUACAO* procura(std::string_view nome) const {
+    std::size_t k = hash(nome) & MASCARA;
+    while (slot_[k].eq) {
+      if (slot_[k].nome == nome) return slot_[k].eq;
+      k = (k + 1) & MASCARA;
+    }
+    return nullptr;
+  }
+
+ private:
+  // Well above twice the catalogue's size, so probes stay short and a free
+  // slot always ends a search.
+  static constexpr std::size_t TAMANHO = 128;
+  static constexpr std::size_t MASCARA = TAMANHO - 1;
+
+  static std::size_t hash(std::string_view s) {
+    std::uint32_t h = 2166136261u;  // FNV-1a
+    for (unsigned char ch : s) h = (h ^ ch) * 16777619u;
+    return h;
+  }
+
+  struct tSLOT {
+    std::string_view nome;
+    const tEQUACAO* eq = nullptr;
+  };
+  std::array<tSLOT, TAMANHO> slot_{};
 };
 
-// The catalogue sorted by name for a binary search. The sort is stable, so if
-// a name were listed twice its first entry would still be found first.
-const std::vector<tINDICE>& indice() {
-  static const std::vector<tINDICE> idx = [] {
-    std::vector<tINDICE> v;
-    for (const tCURVA& c : catalogo()) v.push_back({c.nome, &c.eq});
-    std::stable_sort(v.begin(), v.end(),
-                     [](const tINDICE& x, const tINDICE& y) { return x.nome < y.nome; });
-    return v;
-  }();
-  return idx;
-}
-
 const tEQUACAO* builtin(std::string_view nome) {
-  const auto& idx = indice();
-  auto it = std::lower_bound(idx.begin(), idx.end(), nome,
-                             [](const tINDICE& x, std::string_view n) { return x.nome < n; });
-  if (it != idx.end() && it->nome == nome) return it->eq;
-  return nullptr;
+  static const tINDICE indice;
+  return indice.procura(nome);
 }
 
 // M^p. The catalogue's integer exponents are plain products: exact, and much
