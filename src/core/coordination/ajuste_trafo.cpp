@@ -1,0 +1,229 @@
+#include "coordination/ajuste_trafo.h"
+
+#include <fmt/printf.h>
+
+#include <cmath>
+
+#include "chart/chartx.h"
+#include "coordination/ajuste_desenho.h"
+#include "foundation/numtxt.h"
+
+namespace tarvinel {
+
+// ---------------------------------------------------------------- ANSI point
+
+tAJUSTE_TRAFO::tAJUSTE_TRAFO() : tAJUSTE("tAJUSTE_TRAFO") {
+  caption = "Principal";
+  paramname = "Ponto ANSI";
+  color = clBlue;
+}
+
+const tNOMES& tAJUSTE_TRAFO::posicoes() {
+  static const tNOMES nomes{"OFF", "Centro", "Cima", "Baixo", "Direta", "Esquerda"};
+  return nomes;
+}
+
+std::unique_ptr<tAJUSTE> tAJUSTE_TRAFO::create() const {
+  return std::make_unique<tAJUSTE_TRAFO>();
+}
+
+void tAJUSTE_TRAFO::showprop(tPROPGRID& vl) {
+  tAJUSTE::showprop(vl);
+  vl.setvalue("Potência [kVA]", num2txt(kva));
+  vl_picklist(vl, "Potência [kVA]",
+              {"75", "112.5", "150", "225", "300", "500", "750", "1000", "1500", "2000"});
+  vl.setvalue("Impedância [%]", num2txt(zp));
+  // A position outside the list (only a file can hold one) is drawn on the
+  // point, which is what "Centro" draws: the grid shows what the chart shows.
+  const auto& nomes = posicoes();
+  const bool valida = postext >= 0 && postext < static_cast<int>(nomes.size());
+  vl.setvalue("Posição do texto", nomes[static_cast<std::size_t>(valida ? postext : 1)]);
+  vl_picklist(vl, "Posição do texto", nomes);
+}
+
+void tAJUSTE_TRAFO::getprop(const tPROPGRID& vl) {
+  tAJUSTE::getprop(vl);
+  kva = vl_getreal(vl, "Potência [kVA]", kva, 1, 1000000);
+  zp = vl_getreal(vl, "Impedância [%]", zp, 0.1, 100);
+  postext = vl_getindex(vl, "Posição do texto", posicoes());
+}
+
+void tAJUSTE_TRAFO::drawto(tCHARTX& chart) {
+  // Only a file can hold a zero or negative rating, impedance or voltage; such
+  // a transformer has no ANSI point, and a huge one would overflow.
+  if (!noeixo(kva) || !noeixo(zp) || !noeixo(tensao)) return;
+  const double in = kva / (std::sqrt(3.0) * tensao);
+  const double ifase = (100 / zp) * in;
+  const double ineutro = 0.58 * ifase;
+  const double mult = 100 / zp;
+  const double t = 1250 / (mult * mult);
+  if (!noeixo(ifase) || !noeixo(ineutro) || !noeixo(t)) return;
+  if (chart.show_fase) drawansi(chart, fmt::sprintf("%dF", inteiro(kva)), ifase, t);
+  if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", inteiro(kva)), ineutro, t);
+}
+
+void tAJUSTE_TRAFO::drawansi(tCHARTX& chart, const std::string& label, double i,
+                             double t) const {
+  tCANVAS* cv = chart.canvas;
+  if (cv == nullptr) return;
+  const int w = cv->textwidth("o");
+  const tPOINTX p = chart.rl2px(i, t);
+  const int x = tCHARTX::pix(p.x);
+  const int y = tCHARTX::pix(p.y);
+
+  // A triangle pointing upward, filled with the setting's colour.
+  cv->setbrushstyle(tBRUSHSTYLE::solid);
+  cv->setbrushcolor(color);
+  const tPOINTI tri[3] = {{x, y - w}, {x + w, y + w}, {x - w, y + w}};
+  cv->polygon(tri, 3);
+
+  if (postext == 0 || !chart.showlegend) return;
+  chart.defaultpen();
+  cv->setfontcolor(color);
+  const double tw = cv->textwidth("ANSI");
+  const double th = cv->textheight("ANSI");
+  int gx = 0;
+  int gy = 0;
+  switch (postext) {
+    case 2:  // above
+      gy = -2;
+      break;
+    case 3:  // below
+      gy = 2;
+      break;
+    case 4:  // right
+      gx = 1;
+      break;
+    case 5:  // left
+      gx = -1;
+      break;
+    default:  // "Centro" and any position a file made up: on the point
+      break;
+  }
+  const double cx = p.x + gx * tw;
+  const double cy = p.y + gy * th;
+  chart.textout(cx, cy - th / 2, "ANSI", 1, false);
+  chart.textout(cx, cy + th / 2, label, 1, false);
+}
+
+void tAJUSTE_TRAFO::exportprop(tSTRINGARQ& arq) {
+  arq.adds("ajuste-trafo{");
+  tAJUSTE::exportprop(arq);
+  arq.adds("kva %.3f", kva);
+  arq.adds("zp %.3f", zp);
+  arq.adds("postext %d", postext);
+  arq.adds("}");
+}
+
+void tAJUSTE_TRAFO::importprop(tSTRINGARQ& arq) {
+  while (arq.next()) {
+    if (arq.line == "header{")
+      tAJUSTE::importprop(arq);
+    else if (arq.cmd == "kva")
+      kva = arq.pf;
+    else if (arq.cmd == "zp")
+      zp = arq.pf;
+    else if (arq.cmd == "postext")
+      postext = arq.pi;
+  }
+}
+
+void tAJUSTE_TRAFO::assign(tAJUSTE& dest) const {
+  tAJUSTE::assign(dest);
+  if (auto* d = dynamic_cast<tAJUSTE_TRAFO*>(&dest)) {
+    d->kva = kva;
+    d->zp = zp;
+    d->postext = postext;
+  }
+}
+
+std::string tAJUSTE_TRAFO::gethint(const std::string& prop) const {
+  if (prop == "Potência [kVA]")
+    return "Digite a potência do trafo em [kVA] ou selecione um valor da lista";
+  if (prop == "Impedância [%]") return "Informe a impedância do trafo em [%]";
+  return tAJUSTE::gethint(prop);
+}
+
+// ------------------------------------------------------------ inrush marker
+
+tAJUSTE_INRUSH::tAJUSTE_INRUSH() : tAJUSTE("tAJUSTE_INRUSH") {
+  caption = "INRUSH";
+  paramname = "Corrente InRush";
+  color = clPurple;
+}
+
+std::unique_ptr<tAJUSTE> tAJUSTE_INRUSH::create() const {
+  return std::make_unique<tAJUSTE_INRUSH>();
+}
+
+void tAJUSTE_INRUSH::showprop(tPROPGRID& vl) {
+  tAJUSTE::showprop(vl);
+  vl.setvalue("I-Mag. (InRush) [A]", round2txt(inrush));
+  vl.setvalue("I-Mag. (InRush - neutro) [A]", round2txt(inrusn));
+}
+
+void tAJUSTE_INRUSH::getprop(const tPROPGRID& vl) {
+  tAJUSTE::getprop(vl);
+  inrush = vl_getreal(vl, "I-Mag. (InRush) [A]", inrush, 0, 1000000);
+  inrusn = vl_getreal(vl, "I-Mag. (InRush - neutro) [A]", inrusn, 0, 1000000);
+}
+
+void tAJUSTE_INRUSH::drawto(tCHARTX& chart) {
+  if (chart.show_fase) drawmark(chart, inrush);
+  if (chart.show_neutro) drawmark(chart, inrusn);
+}
+
+void tAJUSTE_INRUSH::drawmark(tCHARTX& chart, double i) const {
+  // 0 means "no magnetising current given"; a negative current (only a file
+  // can hold one) has no place either.
+  if (!noeixo(i)) return;
+  tCANVAS* cv = chart.canvas;
+  if (cv == nullptr) return;
+  chart.defaultpen();  // the texts are black whatever the setting's colour
+  const tPOINTX p = chart.rl2px(i, 0.1);
+  const double w = cv->textwidth("o");
+  if (chart.showlegend) {
+    chart.textout(p.x, p.y - 2 * w, caption, 1, false);
+    chart.textout(p.x, p.y + 2 * w, fmt::sprintf("%dA", inteiro(i)), 1, false);
+  }
+  cv->setbrushstyle(tBRUSHSTYLE::solid);
+  cv->setbrushcolor(color);
+  cv->ellipse(tCHARTX::pix(p.x - w), tCHARTX::pix(p.y - w), tCHARTX::pix(p.x + w),
+              tCHARTX::pix(p.y + w));
+}
+
+void tAJUSTE_INRUSH::exportprop(tSTRINGARQ& arq) {
+  arq.adds("ajuste-inrush{");
+  tAJUSTE::exportprop(arq);
+  arq.adds("inrush %.3f", inrush);
+  arq.adds("inrusn %.3f", inrusn);
+  arq.adds("}");
+}
+
+void tAJUSTE_INRUSH::importprop(tSTRINGARQ& arq) {
+  while (arq.next()) {
+    if (arq.line == "header{")
+      tAJUSTE::importprop(arq);
+    else if (arq.cmd == "inrush")
+      inrush = arq.pf;
+    else if (arq.cmd == "inrusn")
+      inrusn = arq.pf;
+  }
+}
+
+void tAJUSTE_INRUSH::assign(tAJUSTE& dest) const {
+  tAJUSTE::assign(dest);
+  if (auto* d = dynamic_cast<tAJUSTE_INRUSH*>(&dest)) {
+    d->inrush = inrush;
+    d->inrusn = inrusn;
+  }
+}
+
+std::string tAJUSTE_INRUSH::gethint(const std::string& prop) const {
+  if (prop == "I-Mag. (InRush) [A]") return "Corrente de magnetização do transformador";
+  if (prop == "I-Mag. (InRush - neutro) [A]")
+    return "Corrente de magnetização de neutro do transformador";
+  return tAJUSTE::gethint(prop);
+}
+
+}  // namespace tarvinel
