@@ -1,0 +1,89 @@
+#pragma once
+// The relay-setting calculation: short-circuit currents at the delivery point,
+// the customer's medium-voltage bus and every transformer's low-voltage bus,
+// then rated currents, the current transformer, the inrush by four methods,
+// the customer relay's four currents and the ANSI points, in one pass.
+//
+// A run is all or nothing. The input is checked first (validar); the whole
+// run is then computed on copies and checked for undefined values; only a
+// sound run writes its results into the project, its transformers, the
+// customer relay and the result record. A refused run throws tERROCALC and
+// leaves all of them exactly as they were.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "calculation/prjcalc.h"
+#include "foundation/tipos.h"
+
+namespace tarvinel {
+
+// Intermediate results of one run; every run overwrites all of it.
+struct tPRJCALCVAR {
+  double zb_at = 0;  // base impedance at medium voltage, ohm
+  double ib_at = 0;  // base current at medium voltage, A
+  tCPLX z1c;         // entry cable, pu
+  tCPLX z0c;
+  tCPLX zfltpu;   // 3·Rf, pu
+  tCPLX z1_prim;  // network + cable to the customer bus, pu
+  tCPLX zt_prim;  // 2·Z1 + Z0 to the customer bus, pu
+  tCPLX z0r;      // network, rectangular, pu
+  tCPLX z1r;
+  double rtc_ind = 0;       // current transformer: demand criterion, A
+  double rtc_inc = 0;       // installed-load criterion, A
+  double rtc_ins = 0;       // load criterion with the service factor, A
+  double rtc_inm = 0;       // short-circuit criterion, A
+  int rtc_ino = 0;          // primary current, A (ratio rtc_ino/5)
+  double rtc_ise = 0;       // secondary current at the sizing fault current, A
+  int rtc_vse = 0;          // saturation voltage class, V
+  float rtc_va_cal = 0;     // burden power at 5 A, VA
+  float rtc_va_sel = 0;     // standard burden power chosen, VA
+  std::string rtc_nom;      // ANSI designation
+  std::string rtc_nom_nbr;  // NBR-6856/2015 designation
+  double inrush_fase = 0;
+  double inrush_neutro = 0;
+  double inrush_real = 0;
+  double inrush_parcial = 0;
+  double inrush_total = 0;
+  double inrush_energisa = 0;
+};
+
+// A refused calculation: what() is every reason, one per line; motivos()
+// the same reasons one by one.
+class tERROCALC : public std::runtime_error {
+ public:
+  explicit tERROCALC(std::vector<std::string> motivos);
+  const std::vector<std::string>& motivos() const { return motivos_; }
+
+ private:
+  std::vector<std::string> motivos_;
+};
+
+// The input that would make the calculation divide by zero or read a value
+// that means nothing (no transformer, a voltage, base power, power factor,
+// transformer power, impedance or low voltage of zero or less, an unknown
+// connection, no inrush at all, the utility currents the "Automatico" form
+// derives its impedances from). One Portuguese message per offending field;
+// empty when the project can be calculated.
+std::vector<std::string> validar(const tPRJCALC& proj);
+
+// The plausibility message of the network impedance; it breaks its line with
+// a carriage return.
+extern const char* const MSG_RELACAO_ICC3F;
+
+using tAVISO = std::function<void(const std::string&)>;
+
+// Runs the whole calculation. `aviso` receives the plausibility message (at
+// most once, after the run is known to be sound); the two warnings about the
+// relay's definite currents go to the message log (xprint). Throws tERROCALC.
+void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso = {});
+
+// Current-transformer tables: the first entry not below the value, the last
+// one when the value exceeds them all.
+int rtc_ino_get(int amp);
+float rtc_va_get(float va);
+int rtc_vse_get(int volts);
+
+}  // namespace tarvinel
