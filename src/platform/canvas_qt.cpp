@@ -1,0 +1,206 @@
+#include "canvas_qt.h"
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QString>
+#include <algorithm>
+#include <cmath>
+
+namespace tarvinel {
+
+namespace {
+
+QPainter::CompositionMode maskmodefor(QPainter& p) {
+  const QPaintEngine* e = p.paintEngine();
+  if (e != nullptr && e->hasFeature(QPaintEngine::RasterOpModes))
+    return QPainter::RasterOp_SourceAndDestination;
+  if (e != nullptr && e->hasFeature(QPaintEngine::BlendModes))
+    return QPainter::CompositionMode_Multiply;
+  return QPainter::CompositionMode_SourceOver;
+}
+
+// Normalised box with the right and bottom edges exclusive; false when empty.
+bool caixa(int x1, int y1, int x2, int y2, QRect& r) {
+  const int l = std::min(x1, x2), rt = std::max(x1, x2);
+  const int t = std::min(y1, y2), b = std::max(y1, y2);
+  if (rt - l < 1 || b - t < 1) return false;
+  r = QRect(l, t, rt - l, b - t);
+  return true;
+}
+
+// Outline of the pixels of a box: QPainter strokes a rectangle one pixel
+// wider and higher than its size, so the size is one less.
+QRect contorno(const QRect& r) {
+  return QRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
+}
+
+}  // namespace
+
+QColor qcolor(tCOR c) {
+  const auto u = static_cast<std::uint32_t>(c);
+  return QColor(u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF);
+}
+
+tCANVASQT::tCANVASQT(QPainter& painter)
+    : tCANVASQT(painter, painter.device() ? painter.device()->width() : 0,
+                painter.device() ? painter.device()->height() : 0) {}
+
+tCANVASQT::tCANVASQT(QPainter& painter, int width, int height)
+    : p_(painter), w_(width), h_(height) {
+  const QPaintDevice* d = p_.device();
+  dpi_ = d != nullptr && d->logicalDpiY() > 0 ? d->logicalDpiY() : 96;
+  maskmode_ = maskmodefor(p_);
+  // Lines are drawn pixel-exact, as the grid and the curves were designed.
+  if (p_.isActive()) {
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, true);
+  }
+  pts_.reserve(1024);
+}
+
+bool tCANVASQT::ready() const {
+  return p_.isActive();
+}
+
+void tCANVASQT::usepen() {
+  const tPEN& pn = pen();
+  const int wid = std::max(1, pn.width);
+  QPen q(qcolor(pn.color));
+  q.setWidth(wid);
+  q.setCosmetic(false);
+  q.setJoinStyle(Qt::MiterJoin);  // square corners on dashed frames
+  // Dash patterns are in pen widths; these give the same dash length in
+  // pixels whatever the width.
+  switch (pn.style) {
+    case tPENSTYLE::solid:
+      q.setStyle(Qt::SolidLine);
+      q.setCapStyle(wid > 1 ? Qt::RoundCap : Qt::SquareCap);
+      q.setJoinStyle(wid > 1 ? Qt::RoundJoin : Qt::MiterJoin);
+      break;
+    case tPENSTYLE::dash:
+      q.setCapStyle(Qt::FlatCap);
+      q.setDashPattern({18.0 / wid, 6.0 / wid});
+      break;
+    case tPENSTYLE::dashdot:
+      q.setCapStyle(Qt::FlatCap);
+      q.setDashPattern({9.0 / wid, 6.0 / wid, 3.0 / wid, 6.0 / wid});
+      break;
+  }
+  p_.setPen(q);
+  p_.setCompositionMode(pn.mode == tPENMODE::mask ? maskmode_
+                                                  : QPainter::CompositionMode_SourceOver);
+}
+
+void tCANVASQT::usebrush() {
+  if (brush().style == tBRUSHSTYLE::solid)
+    p_.setBrush(QBrush(qcolor(brush().color)));
+  else
+    p_.setBrush(Qt::NoBrush);
+}
+
+const QPoint* tCANVASQT::qpoints(const tPOINTI* pts, int count) {
+  pts_.resize(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) pts_[i] = QPoint(pts[i].x, pts[i].y);
+  return pts_.data();
+}
+
+void tCANVASQT::drawline(tPOINTI from, tPOINTI to) {
+  if (!ready()) return;
+  usepen();
+  p_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+}
+
+void tCANVASQT::polyline(const tPOINTI* pts, int count) {
+  if (!ready() || pts == nullptr || count < 2) return;
+  usepen();
+  p_.drawPolyline(qpoints(pts, count), count);
+}
+
+void tCANVASQT::polygon(const tPOINTI* pts, int count) {
+  if (!ready() || pts == nullptr || count < 2) return;
+  usepen();
+  usebrush();
+  p_.drawPolygon(qpoints(pts, count), count);
+}
+
+void tCANVASQT::rectangle(int x1, int y1, int x2, int y2) {
+  QRect r;
+  if (!ready() || !caixa(x1, y1, x2, y2, r)) return;
+  usepen();
+  usebrush();
+  p_.drawRect(contorno(r));
+}
+
+void tCANVASQT::fillrect(int x1, int y1, int x2, int y2) {
+  QRect r;
+  if (!ready() || brush().style == tBRUSHSTYLE::clear || !caixa(x1, y1, x2, y2, r)) return;
+  // A plain fill: the pen mode does not apply.
+  p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p_.fillRect(r, qcolor(brush().color));
+}
+
+void tCANVASQT::ellipse(int x1, int y1, int x2, int y2) {
+  QRect r;
+  if (!ready() || !caixa(x1, y1, x2, y2, r)) return;
+  usepen();
+  usebrush();
+  p_.drawEllipse(contorno(r));
+}
+
+const QFont& tCANVASQT::qfont() {
+  if (!fontof_ || *fontof_ != font()) {
+    const tFONT& f = font();
+    QFont q(QString::fromStdString(f.name));
+    q.setStyleHint(QFont::SansSerif);
+    // Points to pixels with the device's resolution, rounded to the nearest
+    // pixel as the classic device contexts do.
+    const double px = std::round(static_cast<double>(f.size) * dpi_ / 72.0);
+    q.setPixelSize(static_cast<int>(std::clamp(px, 1.0, 10000.0)));
+    q.setBold(f.bold);
+    qfont_ = q;
+    fm_.reset();
+    fontof_ = f;
+  }
+  return qfont_;
+}
+
+const QFontMetrics& tCANVASQT::metrics() {
+  const QFont& f = qfont();
+  if (!fm_) {
+    QPaintDevice* d = p_.device();
+    if (d != nullptr)
+      fm_.emplace(f, d);
+    else
+      fm_.emplace(f);
+  }
+  return *fm_;
+}
+
+int tCANVASQT::textwidth(std::string_view text) {
+  return metrics().horizontalAdvance(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+int tCANVASQT::textheight(std::string_view) {
+  return metrics().height();
+}
+
+void tCANVASQT::textout(int x, int y, std::string_view text) {
+  if (!ready()) return;
+  const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QFontMetrics& fm = metrics();
+  p_.save();
+  p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  // The origin is the top-left corner of the upright text; the orientation
+  // turns the text counter-clockwise around it.
+  p_.translate(x, y);
+  if (font().orientation != 0) p_.rotate(-font().orientation / 10.0);
+  if (brush().style == tBRUSHSTYLE::solid)
+    p_.fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), qcolor(brush().color));
+  p_.setFont(qfont_);
+  p_.setPen(qcolor(font().color));
+  p_.drawText(QPoint(0, fm.ascent()), s);
+  p_.restore();
+}
+
+}  // namespace tarvinel

@@ -1,0 +1,74 @@
+#pragma once
+// tCANVAS over a QPainter: one drawing serves a widget, a QImage, a printer
+// page and a PDF page alike.
+//
+// The painter belongs to the caller, who begins and ends it. The surface sets
+// the painter's pen, brush and composition mode for every call it draws, so
+// the caller cannot rely on them afterwards; the transform and font are left
+// as they were. Coordinates are the painter's logical coordinates, which are
+// device pixels unless the caller transformed it.
+//
+// Device dependence is taken from the painter's device: font sizes in points
+// become pixels with its vertical resolution (a 10-point font is 13 pixels on
+// a 96 dpi screen and 167 on a 1200 dpi printer), line widths stay in pixels.
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <optional>
+#include <vector>
+
+#include "chart/canvas.h"
+
+namespace tarvinel {
+
+// 0x00BBGGRR to an opaque QColor.
+QColor qcolor(tCOR c);
+
+class tCANVASQT : public tCANVAS {
+ public:
+  // The size is the painter's device size.
+  explicit tCANVASQT(QPainter& painter);
+  tCANVASQT(QPainter& painter, int width, int height);
+
+  int width() const override { return w_; }
+  int height() const override { return h_; }
+
+  void polyline(const tPOINTI* pts, int count) override;
+  void polygon(const tPOINTI* pts, int count) override;
+  void rectangle(int x1, int y1, int x2, int y2) override;
+  void fillrect(int x1, int y1, int x2, int y2) override;
+  void ellipse(int x1, int y1, int x2, int y2) override;
+  void textout(int x, int y, std::string_view text) override;
+  int textwidth(std::string_view text) override;
+  int textheight(std::string_view text) override;
+
+  // The QFont the current tFONT becomes on this device.
+  const QFont& qfont();
+
+ protected:
+  void drawline(tPOINTI from, tPOINTI to) override;
+
+ private:
+  bool ready() const;
+  void usepen();
+  void usebrush();
+  const QFontMetrics& metrics();
+  const QPoint* qpoints(const tPOINTI* pts, int count);
+
+  QPainter& p_;
+  int w_;
+  int h_;
+  int dpi_;
+  // Mask pen mode: a bitwise AND where the paint engine has raster
+  // operations (images, widgets); multiply elsewhere (PDF), which gives the
+  // same colour over white and black and nearly the same over greys.
+  QPainter::CompositionMode maskmode_;
+  std::optional<tFONT> fontof_;  // the tFONT qfont_ and fm_ were made from
+  QFont qfont_;
+  std::optional<QFontMetrics> fm_;
+  std::vector<QPoint> pts_;  // reused conversion buffer for polylines
+};
+
+}  // namespace tarvinel
