@@ -1,0 +1,165 @@
+// Drawing a protection function on the time-current chart: the definite-time
+// corner, the fixed user curves drawn through their stored points, and the
+// sampled characteristic with its minimum time, definite-time cut and
+// instantaneous drop. Also the legend and the defaults of a new function.
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "chart/chartx.h"
+#include "curves/freliga.h"
+#include "foundation/numtxt.h"
+
+namespace tarvinel {
+
+namespace {
+
+// Samples of one sampled curve, evenly spread over the pixel columns of the
+// plot window.
+constexpr int kAmostras = 1000;
+// A time this long or longer stands for "does not operate" and is not drawn.
+constexpr double kSemTempo = 90;
+// Samples taken past the instantaneous pickup, the last one not stored: the
+// flat part at tmin runs for 99 samples, about a tenth of the plot width.
+constexpr int kAposInstantaneo = 100;
+// Without an instantaneous element the curve ends at this multiple of pickup.
+constexpr double kFimSemInstantaneo = 100;
+// A definite-time-only function is drawn only with a time below this.
+constexpr double kTdefMaximo = 100;
+
+bool definite_only(const std::string& nom) {
+  return nom == "NC-OFF" || nom == "OFF";
+}
+
+// The first user curve of the name decides: a fixed one (adj false) is drawn
+// as stored, an adjustable one is sampled like any other curve.
+const tUSERCURVE* fixed_usercurve(const std::string& nom) {
+  for (const tUSERCURVE& u : usercurves()) {
+    if (u.nom == nom) return u.adj ? nullptr : &u;
+  }
+  return nullptr;
+}
+
+bool finite(tPOINTX p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+// Definite-time element alone: an open corner at (idef, tdef), up to twice the
+// time and right to twice the current, and its label, which is written
+// whatever showlegend says because nothing else names the function.
+void plot_definite(const tFRELIGA& f, tCHARTX& chart) {
+  if (!(f.idef > 0 && std::isfinite(f.idef))) return;
+  if (!(f.tdef > 0 && f.tdef < kTdefMaximo)) return;
+  chart.moveto(f.idef, f.tdef);
+  chart.lineto(f.idef, std::min(2 * f.tdef, chart.limites.yh));
+  chart.moveto(f.idef, f.tdef);
+  chart.lineto(std::min(2 * f.idef, chart.limites.xh), f.tdef);
+  const tPOINTX c = chart.rl2px(f.idef, f.tdef);
+  if (!finite(c)) return;  // limits without a place on the log axes
+  chart.textout(c.x + 10, c.y - 20, "%s:%ss/%sA", 0, false, f.alias, num2txt(f.tdef),
+                num2txt(f.idef));
+}
+
+// A fixed user curve: its 16 points as stored, no scaling and no filtering.
+// The chart itself leaves out points without a place on the log axes.
+void plot_fixed(const tUSERCURVE& u, tCHARTX& chart) {
+  for (int k = 0; k < 16; ++k) chart.pushline(u.amp[k], u.tim[k]);
+  chart.flushline();
+}
+
+// Sample k of the sampled curve. False when the sample has no time (an F6
+// table outside its range, a value that is not finite); *fim is set when the
+// countdown past the instantaneous pickup runs out, and then sampling stops.
+bool amostra(const tFRELIGA& f, const tCHARTX& chart, int k, int* countdown, tPOINTX* s,
+             bool* fim) {
+  const double W = chart.window.width();
+  const double x = W * k / kAmostras + chart.window.xl;
+  const double I = chart.px2rl(x, 1).x;
+  if (!std::isfinite(I)) return false;
+  double t = f.calc(I, false);
+  if (t < 0) return false;
+  if (t == 0 || t > kSemTempo) t = kSemTempo;
+  // The order below is the relay's: minimum time first, then the definite
+  // time (which may go below tmin), then the instantaneous drop to tmin.
+  if (t < f.tmin) t = f.tmin;
+  if (I > f.idef && f.tdef > 0) t = std::min(t, f.tdef);
+  if (I > f.cor_ins && f.cor_ins != 0) {
+    t = f.tmin;
+    if (--*countdown == 0) {
+      *fim = true;
+      return false;
+    }
+  }
+  if (!std::isfinite(t)) return false;
+  *s = {I, t};
+  return true;
+}
+
+// Every other name: the characteristic sampled across the plot window.
+void plot_sampled(const tFRELIGA& f, tCHARTX& chart) {
+  // Skipped samples stay at (0, 0), which lies outside any limits the chart
+  // can draw and so is never pushed.
+  std::array<tPOINTX, kAmostras> pts{};
+  int countdown = kAposInstantaneo;
+  for (int k = 0; k < kAmostras; ++k) {
+    bool fim = false;
+    tPOINTX s;
+    if (amostra(f, chart, k, &countdown, &s, &fim)) pts[k] = s;
+    if (fim) break;
+  }
+
+  const double fim_inverso = kFimSemInstantaneo * f.cor_par;
+  for (const tPOINTX& s : pts) {
+    if (s.y >= kSemTempo || !chart.limites.contains(s)) continue;
+    if (s.x > fim_inverso && f.cor_ins == 0) break;
+    chart.pushline(s);
+  }
+  chart.flushline();
+}
+
+}  // namespace
+
+tPOINTX tFRELIGA::plot(tCHARTX& chart) const {
+  if (definite_only(nom_cur)) {
+    plot_definite(*this, chart);
+    return {-1, -1};
+  }
+  if (const tUSERCURVE* u = fixed_usercurve(nom_cur)) {
+    plot_fixed(*u, chart);
+    return {u->amp[8], ptxt};
+  }
+  plot_sampled(*this, chart);
+  return {cor_par, 1.0};
+}
+
+void tFRELIGA::drawto(tCHARTX& chart, const std::string& caption) const {
+  const tPOINTX p = plot(chart);
+  if (!chart.showlegend || nom_cur == "NC-OFF") return;
+  // A legend point without a place on the log axes would map to the surface's
+  // corner. That is the anchor of the definite-time-only functions, whose
+  // corner label already names them, and of a function without pickup, which
+  // has no curve to label.
+  const tPOINTX at{p.x, ptxt};
+  if (!(at.x > 0 && at.y > 0 && finite(at)) || chart.canvas == nullptr) return;
+  const tPOINTX px = chart.rl2px(at);
+  if (!finite(px)) return;
+  const std::string linha1 = fmt::sprintf("%s:%s/%sA", alias, num2txt(cor_par), num2txt(cor_ins));
+  chart.textout(px.x, px.y, linha1, 1, false);
+  const double th = chart.canvas->textheight(linha1);
+  chart.textout(px.x, px.y + th, caption, 1, false);
+}
+
+void tFRELIGA::reset() {
+  alias = "reset";
+  nom_cur = "IEC-VI";
+  cor_par = 1;
+  cor_ins = 0;
+  dt = 1;
+  idef = 0;
+  tdef = 0;
+  tmin = 0;
+  ptxt = 1;
+}
+
+}  // namespace tarvinel
