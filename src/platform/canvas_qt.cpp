@@ -5,18 +5,18 @@
 #include <QString>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace tarvinel {
 
 namespace {
 
-QPainter::CompositionMode maskmodefor(QPainter& p) {
+// Only the raster engine (images, widgets) really performs raster
+// operations; the PDF engine claims them but paints the plain source.
+bool hasrasterop(QPainter& p) {
   const QPaintEngine* e = p.paintEngine();
-  if (e != nullptr && e->hasFeature(QPaintEngine::RasterOpModes))
-    return QPainter::RasterOp_SourceAndDestination;
-  if (e != nullptr && e->hasFeature(QPaintEngine::BlendModes))
-    return QPainter::CompositionMode_Multiply;
-  return QPainter::CompositionMode_SourceOver;
+  return e != nullptr && e->type() == QPaintEngine::Raster &&
+         e->hasFeature(QPaintEngine::RasterOpModes);
 }
 
 // Normalised box with the right and bottom edges exclusive; false when empty.
@@ -41,6 +41,19 @@ QColor qcolor(tCOR c) {
   return QColor(u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF);
 }
 
+QColor maskcolor(tCOR c) {
+  const QColor q = qcolor(c);
+  const int ch[3] = {q.red(), q.green(), q.blue()};
+  // The least opacity that can still reach c over white on every channel.
+  const int falta = std::max({255 - ch[0], 255 - ch[1], 255 - ch[2]});
+  if (falta == 0) return QColor(255, 255, 255, 0);  // AND with white changes nothing
+  const double a = falta / 255.0;
+  int v[3];
+  for (int k = 0; k < 3; ++k)
+    v[k] = std::clamp(static_cast<int>(std::lround(255 - (255 - ch[k]) / a)), 0, 255);
+  return QColor(v[0], v[1], v[2], falta);
+}
+
 tCANVASQT::tCANVASQT(QPainter& painter)
     : tCANVASQT(painter, painter.device() ? painter.device()->width() : 0,
                 painter.device() ? painter.device()->height() : 0) {}
@@ -49,7 +62,7 @@ tCANVASQT::tCANVASQT(QPainter& painter, int width, int height)
     : p_(painter), w_(width), h_(height) {
   const QPaintDevice* d = p_.device();
   dpi_ = d != nullptr && d->logicalDpiY() > 0 ? d->logicalDpiY() : 96;
-  maskmode_ = maskmodefor(p_);
+  rasterop_ = hasrasterop(p_);
   // Lines are drawn pixel-exact, as the grid and the curves were designed.
   if (p_.isActive()) {
     p_.setRenderHint(QPainter::Antialiasing, false);
@@ -62,10 +75,14 @@ bool tCANVASQT::ready() const {
   return p_.isActive();
 }
 
+QColor tCANVASQT::inkcolor(tCOR c) const {
+  return pen().mode == tPENMODE::mask && !rasterop_ ? maskcolor(c) : qcolor(c);
+}
+
 void tCANVASQT::usepen() {
   const tPEN& pn = pen();
   const int wid = std::max(1, pn.width);
-  QPen q(qcolor(pn.color));
+  QPen q(inkcolor(pn.color));
   q.setWidth(wid);
   q.setCosmetic(false);
   q.setJoinStyle(Qt::MiterJoin);  // square corners on dashed frames
@@ -87,13 +104,14 @@ void tCANVASQT::usepen() {
       break;
   }
   p_.setPen(q);
-  p_.setCompositionMode(pn.mode == tPENMODE::mask ? maskmode_
-                                                  : QPainter::CompositionMode_SourceOver);
+  p_.setCompositionMode(pn.mode == tPENMODE::mask && rasterop_
+                            ? QPainter::RasterOp_SourceAndDestination
+                            : QPainter::CompositionMode_SourceOver);
 }
 
 void tCANVASQT::usebrush() {
   if (brush().style == tBRUSHSTYLE::solid)
-    p_.setBrush(QBrush(qcolor(brush().color)));
+    p_.setBrush(QBrush(inkcolor(brush().color)));
   else
     p_.setBrush(Qt::NoBrush);
 }

@@ -26,6 +26,13 @@ namespace tarvinel {
 // 0x00BBGGRR to an opaque QColor.
 QColor qcolor(tCOR c);
 
+// The mask pen mode (bitwise AND with the picture) on engines without raster
+// operations (PDF, printers): c made as dark as needed and given the least
+// opacity that still gives exactly c over white. Over darker colours it keeps
+// them dark, as the AND does (black stays near black), so lines under a
+// masked band stay visible.
+QColor maskcolor(tCOR c);
+
 class tCANVASQT : public tCANVAS {
  public:
   // The size is the painter's device size.
@@ -52,6 +59,7 @@ class tCANVASQT : public tCANVAS {
 
  private:
   bool ready() const;
+  QColor inkcolor(tCOR c) const;
   void usepen();
   void usebrush();
   const QFontMetrics& metrics();
@@ -61,10 +69,9 @@ class tCANVASQT : public tCANVAS {
   int w_;
   int h_;
   int dpi_;
-  // Mask pen mode: a bitwise AND where the paint engine has raster
-  // operations (images, widgets); multiply elsewhere (PDF), which gives the
-  // same colour over white and black and nearly the same over greys.
-  QPainter::CompositionMode maskmode_;
+  // Mask pen mode: a true bitwise AND on the raster engine (images,
+  // widgets), maskcolor elsewhere.
+  bool rasterop_;
   std::optional<tFONT> fontof_;  // the tFONT qfont_ and fm_ were made from
   QFont qfont_;
   std::optional<QFontMetrics> fm_;

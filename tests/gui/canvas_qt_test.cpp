@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <algorithm>
 #include <string>
 
@@ -173,6 +174,50 @@ TEST(SuperficieQt, MascaraFazEBitABit) {
   EXPECT_EQ(cor(img, 50, 150), "170,170,255");
   EXPECT_EQ(cor(img, 100, 150), "170,170,255");
   EXPECT_EQ(cor(img, 50, 100), kPreto);  // outside the bands
+}
+
+TEST(SuperficieQt, MascaraSemOperacoesRasterPorOpacidade) {
+  struct Caso {
+    tCOR c;
+    int r, g, b, a;
+  };
+  const Caso casos[] = {
+      {0xFFAAAA, 0, 0, 255, 85},     // light blue: opacity 1/3
+      {clBlack, 0, 0, 0, 255},       // AND with black is black: plain copy
+      {clWhite, 255, 255, 255, 0},   // AND with white changes nothing
+      {0x808080, 0, 0, 0, 127},      // grey 128: black at half opacity
+      {0x00FFFF, 255, 255, 0, 255},  // yellow: blue must reach 0
+  };
+  for (const Caso& c : casos) {
+    const QColor q = maskcolor(c.c);
+    EXPECT_EQ(std::to_string(q.red()) + "," + std::to_string(q.green()) + "," +
+                  std::to_string(q.blue()) + "," + std::to_string(q.alpha()),
+              std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "," +
+                  std::to_string(c.a))
+        << cor2txt(c.c);
+  }
+
+  // A picture has no raster operations; played back over white and over a
+  // black line, the band gives its colour on white and stays dark on black.
+  QPicture pic;
+  {
+    QPainter pp(&pic);
+    tCANVASQT cv(pp, 200, 200);
+    cv.setpen({30, 0xFFAAAA, tPENSTYLE::solid, tPENMODE::mask});
+    cv.moveto(10, 60);
+    cv.lineto(190, 60);
+  }
+  Quadro q;
+  q.cv.moveto(50, 0);
+  q.cv.lineto(50, 199);
+  q.p.drawPicture(0, 0, pic);
+  const QImage img = q.fim();
+  const QColor branco = img.pixelColor(150, 60), preto = img.pixelColor(50, 60);
+  EXPECT_NEAR(branco.red(), 170, 1);
+  EXPECT_NEAR(branco.green(), 170, 1);
+  EXPECT_NEAR(branco.blue(), 255, 1);
+  EXPECT_LE(preto.red(), 1);
+  EXPECT_LE(preto.blue(), 86);
 }
 
 TEST(SuperficieQt, RetanguloElipseEPreenchimentoComBordasExclusivas) {
