@@ -180,7 +180,6 @@ TEST(erroarq, Causes) {
   } const rows[] = {
       {tOPARQ::gravar, ENOSPC, "Não foi possível gravar o arquivo \"/x/y.coord\": disco cheio."},
       {tOPARQ::abrir, EACCES, "Não foi possível abrir o arquivo \"/x/y.coord\": permissão negada."},
-      {tOPARQ::ler, EIO, "Não foi possível ler o arquivo \"/x/y.coord\": erro de E/S (código 5)."},
       {tOPARQ::gravar, 9999,
        "Não foi possível gravar o arquivo \"/x/y.coord\": erro de E/S (código 9999)."},
   };

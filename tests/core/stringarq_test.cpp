@@ -140,14 +140,6 @@ TEST(next, EndOfDataKeepsTheLastLine) {
   EXPECT_EQ(empty.line, "");
 }
 
-TEST(next, ForeignLinenumberIsTheEndOfData) {
-  tSTRINGARQ a;
-  a.add("x 1");
-  a.linenumber = -5;
-  EXPECT_EQ(a.next(), false);
-  EXPECT_EQ(a.linenumber, -5);
-}
-
 TEST(adds, WritesNestedBlocksWithOneTabPerLevel) {
   tSTRINGARQ a;
   a.adds("projeto-coord{");
