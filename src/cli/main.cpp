@@ -7,6 +7,12 @@
 #include <string>
 
 #include "comandos.h"
+#include "curves/inifile.h"
+
+#ifdef TARVINEL_HAS_PLATFORM
+#include "settings_qt.h"
+#endif
+#include <clocale>
 
 namespace tarvinel::cli {
 
@@ -91,7 +97,14 @@ int executa(int argc, char** argv) {
 }  // namespace tarvinel::cli
 
 int main(int argc, char** argv) {
+  // Like the desktop program, take the user's locale: every number the
+  // program writes must stay "1.5" under a Brazilian one all the same.
+  std::setlocale(LC_ALL, "");
   try {
+#ifdef TARVINEL_HAS_PLATFORM
+    // The user's own curves, read only: the command line never writes the store.
+    tarvinel::inifile_open(std::make_unique<tarvinel::tSTOREQT>());
+#endif
     return tarvinel::cli::executa(argc, argv);
   } catch (const std::bad_alloc&) {
     return tarvinel::cli::erro("memória insuficiente");
