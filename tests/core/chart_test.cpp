@@ -72,21 +72,6 @@ TEST(Grafico, SetwhImpoeMinimoEMargemEsquerdaDeUmaEMeia) {
   }
 }
 
-TEST(Grafico, ValoresIniciais) {
-  tCHARTX chart;
-  EXPECT_EQ(chart.titulo, "Coordenograma");
-  EXPECT_EQ(chart.linhafina, 1);
-  EXPECT_EQ(chart.linhagrossa, 3);
-  EXPECT_EQ(chart.linecount, 0);
-  EXPECT_EQ(chart.mul_vis, 1.0);
-  EXPECT_EQ(chart.canvas, nullptr);
-  EXPECT_EQ(chart.showlegend, true);
-  EXPECT_EQ(chart.show_fase, true);
-  EXPECT_EQ(chart.show_neutro, true);
-  EXPECT_EQ(chart.curveditor, false);
-  EXPECT_EQ(chart.tra_cur, false);
-}
-
 TEST(Grafico, MapeamentoDosCantosEPontosInternos) {
   Grafico g;
   struct Caso {
@@ -508,15 +493,6 @@ TEST(Grafico, SemSuperficieNadaAcontece) {
   EXPECT_EQ(chart.linecount, 0);
   chart.circle({1, 1}, 3);
   chart.textout(1, 1, "x", 1, true);
-}
-
-TEST(SuperficieGravada, MetricasFixasPorCaractereUtf8) {
-  tCANVASREC rec;
-  EXPECT_EQ(rec.textwidth(""), 0);
-  EXPECT_EQ(rec.textwidth("a"), 7);
-  EXPECT_EQ(rec.textwidth("Subestação"), 70);  // 10 characters, 12 bytes
-  EXPECT_EQ(rec.textheight(""), 13);
-  EXPECT_EQ(rec.textheight("Ág"), 13);
 }
 
 }  // namespace
