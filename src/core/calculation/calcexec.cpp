@@ -64,29 +64,33 @@ class tCONFERE {
   std::vector<std::string> erros;
   std::vector<std::string> indefinidos;
 
-  // n/d; a zero divisor or an undefined quotient records the reason.
-  double div(double n, double d, const std::string& motivo) {
+  // n/d; a zero divisor or an undefined quotient records the reason, which
+  // is only worded then.
+  template <class F>
+  double div(double n, double d, F&& motivo) {
     const double q = n / d;
-    if (d == 0 || !std::isfinite(q)) falha(motivo);
+    if (d == 0 || !std::isfinite(q)) falha(motivo());
     return q;
   }
   void falha(const std::string& motivo) {
     if (std::find(erros.begin(), erros.end(), motivo) == erros.end()) erros.push_back(motivo);
   }
-  void num(double v, const std::string& oque) {
-    if (!std::isfinite(v) && indefinidos.size() < 100) indefinidos.push_back(oque);
+  // `oque`, followed by `onde` when given, names the value.
+  void num(double v, const char* oque, const std::string& onde = {}) {
+    if (std::isfinite(v) || indefinidos.size() >= 100) return;
+    indefinidos.push_back(onde.empty() ? std::string(oque) : std::string(oque) + " " + onde);
   }
-  void cplx(tCPLX z, const std::string& oque) {
-    num(z.r, oque);
-    num(z.x, oque);
-    num(z.magnitude(), oque);
+  void cplx(tCPLX z, const char* oque, const std::string& onde = {}) {
+    num(z.r, oque, onde);
+    num(z.x, oque, onde);
+    num(z.magnitude(), oque, onde);
   }
   void curto(const tCURTO& c, const std::string& onde) {
-    num(c.ICC3F, "ICC3F " + onde);
-    num(c.ICC3FA, "ICC3FA " + onde);
-    num(c.ICCFT, "ICCFT " + onde);
-    num(c.ICCFTM, "ICCFTM " + onde);
-    num(c.ICCFTA, "ICCFTA " + onde);
+    num(c.ICC3F, "ICC3F", onde);
+    num(c.ICC3FA, "ICC3FA", onde);
+    num(c.ICCFT, "ICCFT", onde);
+    num(c.ICCFTM, "ICCFTM", onde);
+    num(c.ICCFTA, "ICCFTA", onde);
   }
   std::vector<std::string> motivos() const {
     std::vector<std::string> m = erros;
@@ -130,8 +134,8 @@ void impedancia_rede(const tPRJCALC& p, tPRJCALCVAR& v, tCONFERE& cf) {
       break;
     case RED_AUTOMATICO: {
       // Magnitude 1/I (per unit) at the angle pi/2 - 0.5 rad.
-      const double i3 = cf.div(p.icc_con.ICC3F, v.ib_at, "Corrente ICC3F [A]");
-      const double ift = cf.div(p.icc_con.ICCFT, v.ib_at, "Corrente ICCFT [A]");
+      const double i3 = cf.div(p.icc_con.ICC3F, v.ib_at, [] { return "Corrente ICC3F [A]"; });
+      const double ift = cf.div(p.icc_con.ICCFT, v.ib_at, [] { return "Corrente ICCFT [A]"; });
       v.z1r = 1.0 / tCPLX{i3 * std::sin(0.5), -i3 * std::cos(0.5)};
       v.z0r = 3.0 / tCPLX{ift * std::sin(0.5), -ift * std::cos(0.5)} + (-2.0) * v.z1r;
       break;
@@ -164,14 +168,15 @@ void curto_circuito(const tPRJCALC& p, tRODADA& r, tCONFERE& cf) {
   // one seeing those completed before it.
   tCURTO& c = r.icc_con;
   c = p.icc_con;
-  const char* rede = "impedância da rede nula: informe a corrente ";
-  if (nao_dado(c.ICC3F))
-    c.ICC3F = cf.div(ib, z1.magnitude(), std::string("Z1 da ") + rede + "ICC3F [A].");
+  auto rede = [](const char* z, const char* icc) {
+    return fmt::sprintf("Impedância %s da rede nula: informe a corrente %s [A].", z, icc);
+  };
+  if (nao_dado(c.ICC3F)) c.ICC3F = cf.div(ib, z1.magnitude(), [&] { return rede("Z1", "ICC3F"); });
   if (nao_dado(c.ICCFT))
-    c.ICCFT = cf.div(3 * ib, zt_rede.magnitude(), std::string("2*Z1+Z0 da ") + rede + "ICCFT [A].");
+    c.ICCFT = cf.div(3 * ib, zt_rede.magnitude(), [&] { return rede("2*Z1+Z0", "ICCFT"); });
   if (nao_dado(c.ICCFTM))
-    c.ICCFTM = cf.div(3 * ib, (zt_rede + zf).magnitude(),
-                      std::string("2*Z1+Z0+ZF da ") + rede + "ICCFTM [A].");
+    c.ICCFTM =
+        cf.div(3 * ib, (zt_rede + zf).magnitude(), [&] { return rede("2*Z1+Z0+ZF", "ICCFTM"); });
   if (nao_dado(c.ICC3FA)) c.ICC3FA = z1.fa() * c.ICC3F;
   if (nao_dado(c.ICCFTA)) c.ICCFTA = zt_rede.fa() * c.ICCFT;
 
@@ -185,12 +190,15 @@ void curto_circuito(const tPRJCALC& p, tRODADA& r, tCONFERE& cf) {
   // Customer medium-voltage bus.
   v.z1_prim = z1 + v.z1c;
   v.zt_prim = 2.0 * v.z1_prim + z0 + v.z0c;
-  const std::string cli = "impedância até a barra MT/CLI nula (rede + cabo de entrada).";
-  r.icc_cli.ICC3F = cf.div(ib, v.z1_prim.magnitude(), "Z1 da " + cli);
+  auto cli = [](const char* z) {
+    return fmt::sprintf("Impedância %s até a barra MT/CLI nula (rede + cabo de entrada).", z);
+  };
+  r.icc_cli.ICC3F = cf.div(ib, v.z1_prim.magnitude(), [&] { return cli("Z1"); });
   r.icc_cli.ICC3FA = v.z1_prim.fa() * r.icc_cli.ICC3F;
-  r.icc_cli.ICCFT = cf.div(3 * ib, v.zt_prim.magnitude(), "2*Z1+Z0 da " + cli);
+  r.icc_cli.ICCFT = cf.div(3 * ib, v.zt_prim.magnitude(), [&] { return cli("2*Z1+Z0"); });
   r.icc_cli.ICCFTA = v.zt_prim.fa() * r.icc_cli.ICCFT;
-  r.icc_cli.ICCFTM = cf.div(3 * ib, (v.zt_prim + zf).magnitude(), "2*Z1+Z0+ZF da " + cli);
+  r.icc_cli.ICCFTM =
+      cf.div(3 * ib, (v.zt_prim + zf).magnitude(), [&] { return cli("2*Z1+Z0+ZF"); });
 
   // One group of every transformer marked parallel.
   double s_par = 0, k_par = 0;
@@ -204,15 +212,15 @@ void curto_circuito(const tPRJCALC& p, tRODADA& r, tCONFERE& cf) {
   int n = 0;
   for (tTRAFO& t : r.trafos) {
     ++n;
-    const std::string barra = fmt::sprintf(
-        "Transformador %d: impedância até a barra de baixa "
-        "tensão nula",
-        n);
+    auto barra = [n](const char* z) {
+      return fmt::sprintf("Transformador %d: impedância %s até a barra de baixa tensão nula.", n,
+                          z);
+    };
     const tCPLX u = tCPLX{1, t.xr} * (1 / std::sqrt(1 + t.xr * t.xr));
     const double f = t.prll ? zp_eq / s_par : t.zp / t.kva;
     t.z1tr = u * (V * V * 10 / v.zb_at * f);
     t.z1tt = z1 + v.z1c + t.z1tr;
-    t.curto.ICC3F = cf.div(ib, t.z1tt.magnitude(), barra + " (Z1).");
+    t.curto.ICC3F = cf.div(ib, t.z1tt.magnitude(), [&] { return barra("Z1"); });
     t.curto.ICC3FA = t.z1tt.fa() * t.curto.ICC3F;
     switch (t.lig) {
       case LIG_DD:
@@ -223,16 +231,18 @@ void curto_circuito(const tPRJCALC& p, tRODADA& r, tCONFERE& cf) {
       case LIG_DYA:
         t.z0tr = 0.85 * t.z1tr;
         t.ztt = 2.0 * t.z1tt + t.z0tr;
-        t.curto.ICCFT = cf.div(3 * ib, R3 * t.ztt.magnitude(), barra + " (2*Z1+Z0).");
-        t.curto.ICCFTM = cf.div(3 * ib, R3 * (t.ztt + zf).magnitude(), barra + " (2*Z1+Z0+ZF).");
+        t.curto.ICCFT = cf.div(3 * ib, R3 * t.ztt.magnitude(), [&] { return barra("2*Z1+Z0"); });
+        t.curto.ICCFTM =
+            cf.div(3 * ib, R3 * (t.ztt + zf).magnitude(), [&] { return barra("2*Z1+Z0+ZF"); });
         t.curto.ICCFTA = t.ztt.fa() * t.curto.ICCFT;
         break;
       case LIG_YAYA:
       case LIG_YAYI:
         t.z0tr = (t.lig == LIG_YAYA ? 1.0 : 5.0) * t.z1tr;
         t.ztt = 2.0 * t.z1tt + t.z0tr + z0 + v.z0c;
-        t.curto.ICCFT = cf.div(3 * ib, t.ztt.magnitude(), barra + " (2*Z1+Z0).");
-        t.curto.ICCFTM = cf.div(3 * ib, (t.ztt + zf).magnitude(), barra + " (2*Z1+Z0+ZF).");
+        t.curto.ICCFT = cf.div(3 * ib, t.ztt.magnitude(), [&] { return barra("2*Z1+Z0"); });
+        t.curto.ICCFTM =
+            cf.div(3 * ib, (t.ztt + zf).magnitude(), [&] { return barra("2*Z1+Z0+ZF"); });
         t.curto.ICCFTA = t.ztt.fa() * t.curto.ICCFT;
         break;
       default:  // refused by validar
@@ -351,23 +361,24 @@ void confere(const tPRJCALC& p, const tRODADA& r, tCONFERE& cf) {
     ++n;
     const std::string onde = fmt::sprintf("da barra T%d", n);
     pot_tot += t.kva;
-    cf.cplx(t.z1tr, "Z1tr " + onde);
-    cf.cplx(t.z1tt, "Z1 " + onde);
-    cf.cplx(t.z0tr, "Z0tr " + onde);
-    cf.cplx(t.ztt, "ZT " + onde);
-    cf.cplx(t.z0tr + v.z0r + v.z0c, "Z0 " + onde);
-    cf.num(t.z1tt.fa(), "FA(Z1) " + onde);
-    cf.num(t.ztt.fa(), "FA(ZT) " + onde);
+    cf.cplx(t.z1tr, "Z1tr", onde);
+    cf.cplx(t.z1tt, "Z1", onde);
+    cf.cplx(t.z0tr, "Z0tr", onde);
+    cf.cplx(t.ztt, "ZT", onde);
+    cf.cplx(t.z0tr + v.z0r + v.z0c, "Z0", onde);
+    cf.num(t.z1tt.fa(), "FA(Z1)", onde);
+    cf.num(t.ztt.fa(), "FA(ZT)", onde);
     cf.curto(t.curto, onde);
     const double k = 1000 * V / t.ten_sec;
-    cf.num(v.ib_at * k, "Ib(BT) " + onde);
-    cf.num(t.curto.ICC3FA * k, "ICC3FA (BT) " + onde);
-    cf.num(R3 * t.curto.ICCFTA * k, "ICCFTA (BT) " + onde);
-    cf.num(R3 * std::max(t.curto.ICCFT, t.curto.ICC3F) * k, "ICC (BT) " + onde);
-    cf.num(t.inom, "In " + onde);
-    cf.num(t.ansi_f, "ANSI fase " + onde);
-    cf.num(t.ansi_n, "ANSI neutro " + onde);
-    cf.num(t.ansi_t, "ANSI tempo " + onde);
+    cf.num(v.ib_at * k, "Ib(BT)", onde);
+    cf.num(t.curto.ICC3FA * k, "ICC3FA (BT)", onde);
+    cf.num(R3 * t.curto.ICCFTA * k, "ICCFTA (BT)", onde);
+    cf.num(t.curto.ICC3F * k, "ICC3F (BT)", onde);
+    cf.num(R3 * t.curto.ICCFT * k, "ICCFT (BT)", onde);
+    cf.num(t.inom, "In", onde);
+    cf.num(t.ansi_f, "ANSI fase", onde);
+    cf.num(t.ansi_n, "ANSI neutro", onde);
+    cf.num(t.ansi_t, "ANSI tempo", onde);
   }
   cf.num(pot_tot, "potência instalada");
   cf.num(pot_tot / (R3 * V), "In da potência instalada");

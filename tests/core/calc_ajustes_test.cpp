@@ -1,0 +1,327 @@
+// Second half of the calculation (rated currents, current transformer,
+// inrush, relay currents, warnings, ANSI points) and the refusal of input the
+// calculation cannot use.
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "calculation/calcexec.h"
+#include "foundation/estado.h"
+
+using namespace tarvinel;
+
+namespace {
+
+// Collects the message log for the scope of a test.
+class tLOG {
+ public:
+  tLOG() {
+    set_sink([this](const std::string& s) { linhas.push_back(s); });
+  }
+  ~tLOG() { set_sink(nullptr); }
+  std::vector<std::string> linhas;
+};
+
+TEST(calcexec, ExampleSettings) {
+  tPRJCALC p;
+  tPRJCALCVAR c;
+  calcexec(p, c);
+  const tTRAFO& t1 = *p.trafos.Trafos(0);
+  const tTRAFO& t2 = *p.trafos.Trafos(1);
+  EXPECT_NEAR(t1.inom, 10.459, 5e-4);
+  EXPECT_NEAR(t2.inom, 31.378, 5e-4);
+
+  EXPECT_NEAR(c.rtc_ind, 45.47, 5e-3);
+  EXPECT_NEAR(c.rtc_inc, 41.84, 5e-3);
+  EXPECT_NEAR(c.rtc_ins, 68.21, 5e-3);
+  EXPECT_NEAR(c.rtc_inm, 38.99, 5e-3);
+  EXPECT_EQ(c.rtc_ino, 75);
+  EXPECT_NEAR(c.rtc_ise, 51.98, 5e-3);
+  EXPECT_NEAR(c.rtc_ise * p.rtc_bur, 18.19, 5e-3);
+  EXPECT_EQ(c.rtc_vse, 20);
+  EXPECT_EQ(c.rtc_nom, "10B20-75/5");
+  EXPECT_FLOAT_EQ(c.rtc_va_cal, 8.75f);
+  EXPECT_FLOAT_EQ(c.rtc_va_sel, 12.5f);
+  EXPECT_EQ(c.rtc_nom_nbr, "12.5VA10P20-75/5");
+
+  EXPECT_NEAR(c.inrush_parcial, 261.48, 5e-3);
+  EXPECT_NEAR(c.inrush_parcial, 8 * t2.inom + t1.inom, 1e-9);
+  EXPECT_NEAR(c.inrush_total, 334.70, 5e-3);
+  EXPECT_NEAR(c.inrush_real, 233.73, 5e-3);
+  EXPECT_NEAR(c.inrush_energisa, 195.51, 5e-3);
+  EXPECT_EQ(c.inrush_fase, c.inrush_parcial);
+  EXPECT_EQ(c.inrush_neutro, 0);
+
+  EXPECT_NEAR(p.rele_cli->relf.cor_par, 59.12, 5e-3);
+  EXPECT_NEAR(p.rele_cli->relf.cor_ins, 366.07, 5e-3);
+  EXPECT_NEAR(p.rele_cli->reln.cor_par, 5.912, 5e-4);
+  EXPECT_NEAR(p.rele_cli->reln.cor_ins, 73.21, 5e-3);
+
+  EXPECT_NEAR(t1.ansi_f, 190.17, 5e-3);
+  EXPECT_NEAR(t1.ansi_n, 110.30, 5e-3);
+  EXPECT_NEAR(t1.ansi_t, 3.78, 5e-3);
+  EXPECT_NEAR(t2.ansi_f, 697.28, 5e-3);
+  EXPECT_NEAR(t2.ansi_n, 404.42, 5e-3);
+  EXPECT_NEAR(t2.ansi_t, 2.53, 5e-3);
+}
+
+TEST(calcexec, SaturationSizedFor10kA) {
+  tPRJCALC p;
+  p.rtc_10k = true;
+  tPRJCALCVAR c;
+  calcexec(p, c);
+  EXPECT_NEAR(c.rtc_ise, 666.7, 0.05);
+  EXPECT_NEAR(c.rtc_ise * p.rtc_bur, 233.3, 0.05);
+  EXPECT_EQ(c.rtc_vse, 400);
+  EXPECT_EQ(c.rtc_nom, "10B400-75/5");
+}
+
+TEST(calcexec, CurrentTransformerTables) {
+  struct {
+    int amp, ino;
+  } ino[] = {{0, 50}, {50, 50}, {51, 75}, {68, 75}, {250, 250}, {599, 600}, {700, 600}};
+  for (const auto& r : ino) EXPECT_EQ(rtc_ino_get(r.amp), r.ino) << "A " << r.amp;
+  struct {
+    float va, sel;
+  } va[] = {{0, 2.5f}, {2.5f, 2.5f}, {8.75f, 12.5f}, {45, 45}, {45.1f, 90}, {125, 90}};
+  for (const auto& r : va) EXPECT_EQ(rtc_va_get(r.va), r.sel) << "VA " << r.va;
+  struct {
+    int v, cls;
+  } vse[] = {{-5, 10}, {18, 20}, {20, 20}, {233, 400}, {801, 800}};
+  for (const auto& r : vse) EXPECT_EQ(rtc_vse_get(r.v), r.cls) << "V " << r.v;
+}
+
+TEST(calcexec, CurrentTransformerOptions) {
+  struct tCASO {
+    const char* nome;
+    double demanda;
+    double bur;
+    int fat;
+    const char* pre;
+    const char* rea;
+    int ino;
+    const char* ansi;
+    const char* nbr;
+  };
+  const tCASO casos[] = {
+      {"exemplo", 1000, 0.35, 50, "10", "B", 75, "10B20-75/5", "12.5VA10P20-75/5"},
+      // 5 ohm: 125 VA beyond the table, the last entry; 52 A·5 ohm = 260 V.
+      {"carga alta", 1000, 5, 50, "2.5", "H", 75, "2.5H400-75/5", "90.0VA2.5P20-75/5"},
+      // 10000 kW: 700 A of load, beyond the table, 600/5.
+      {"carga além da tabela", 10000, 0.35, 50, "5", "L", 600, "5L10-600/5", "12.5VA5P20-600/5"},
+      // No service factor: 45.47 A -> 50/5.
+      {"sem fator de serviço", 1000, 0.35, 0, "10", "B", 50, "10B50-50/5", "12.5VA10P20-50/5"},
+  };
+  for (const tCASO& cs : casos) {
+    tPRJCALC p;
+    p.demanda = cs.demanda;
+    p.rtc_bur = cs.bur;
+    p.rtc_fat = cs.fat;
+    p.rtc_pre = cs.pre;
+    p.rtc_rea = cs.rea;
+    tPRJCALCVAR c;
+    calcexec(p, c);
+    EXPECT_EQ(c.rtc_ino, cs.ino) << cs.nome;
+    EXPECT_EQ(c.rtc_nom, cs.ansi) << cs.nome;
+    EXPECT_EQ(c.rtc_nom_nbr, cs.nbr) << cs.nome;
+  }
+}
+
+TEST(calcexec, InrushMethodSelectsPhaseCurrent) {
+  struct tCASO {
+    int met;
+    double fase;
+  };
+  const tCASO casos[] = {{0, 261.48}, {1, 334.70}, {2, 233.73}, {3, 195.51}, {8, 261.48}};
+  for (const tCASO& cs : casos) {
+    tPRJCALC p;
+    p.inr_met = cs.met;
+    p.inr_neu = 0.25;
+    tPRJCALCVAR c;
+    calcexec(p, c);
+    EXPECT_NEAR(c.inrush_fase, cs.fase, 5e-3) << "inr_met " << cs.met;
+    EXPECT_NEAR(c.inrush_neutro, 0.25 * c.inrush_fase, 1e-9) << "inr_met " << cs.met;
+    EXPECT_NEAR(p.rele_cli->relf.cor_ins, 1.4 * c.inrush_fase, 1e-9) << "inr_met " << cs.met;
+  }
+}
+
+TEST(calcexec, PickupFollowsLimitingPower) {
+  struct tCASO {
+    int lim_pot;
+    double demanda;
+    double ipf;  // P/(√3·13.8·0.92)·1.3
+  };
+  // Installed 1000 kVA; demand 800 kW.
+  const tCASO casos[] = {{0, 800, 47.294}, {1, 800, 47.294}, {2, 800, 59.12}, {0, 1200, 59.12}};
+  for (const tCASO& cs : casos) {
+    tPRJCALC p;
+    p.lim_pot = cs.lim_pot;
+    p.demanda = cs.demanda;
+    tPRJCALCVAR c;
+    calcexec(p, c);
+    EXPECT_NEAR(p.rele_cli->relf.cor_par, cs.ipf, 5e-3)
+        << "lim_pot " << cs.lim_pot << " demanda " << cs.demanda;
+    EXPECT_NEAR(p.rele_cli->reln.cor_par, 0.1 * p.rele_cli->relf.cor_par, 1e-9);
+  }
+}
+
+TEST(calcexec, DefiniteCurrentWarnings) {
+  struct tCASO {
+    double idef_f, idef_n;
+    std::vector<std::string> log;
+  };
+  const std::string fase = "#ATENÇÂO: Corrente FASE definida (IDEF) maior que instantânea.";
+  const std::string neutro = "#ATENÇÂO: Corrente NEUTRO definida maior que instantânea.";
+  // Instantaneous currents of the example: phase 366.07 A, neutral 73.21 A.
+  const tCASO casos[] = {
+      {5000, 5000, {}},             // "MAX": never a warning
+      {400, 5000, {fase}},          //
+      {300, 80, {neutro}},          //
+      {1000, 100, {fase, neutro}},  //
+      {0, 0, {}},                   // "OFF"
+  };
+  for (const tCASO& cs : casos) {
+    tLOG log;
+    tPRJCALC p;
+    p.rele_cli->relf.idef = cs.idef_f;
+    p.rele_cli->reln.idef = cs.idef_n;
+    tPRJCALCVAR c;
+    calcexec(p, c);
+    EXPECT_EQ(log.linhas, cs.log) << "IDEF " << cs.idef_f << " / " << cs.idef_n;
+    EXPECT_EQ(p.rele_cli->relf.idef, cs.idef_f);  // nothing else changes
+  }
+}
+
+TEST(calcexec, OnlyTheFourRelayCurrentsAreWritten) {
+  tPRJCALC p;
+  p.rele_con->relf.cor_par = 123.4;
+  p.rele_con->reln.cor_ins = 56.7;
+  tFRELIGA& f = p.rele_cli->relf;
+  f.nom_cur = "IEEE-VI";
+  f.dt = 0.35;
+  f.tdef = 0.5;
+  f.tmin = 0.07;
+  tPRJCALCVAR c;
+  calcexec(p, c);
+  EXPECT_EQ(f.nom_cur, "IEEE-VI");
+  EXPECT_EQ(f.dt, 0.35);
+  EXPECT_EQ(f.tdef, 0.5);
+  EXPECT_EQ(f.tmin, 0.07);
+  // The utility relay is the user's alone.
+  EXPECT_EQ(p.rele_con->relf.cor_par, 123.4);
+  EXPECT_EQ(p.rele_con->reln.cor_ins, 56.7);
+}
+
+// --- refused input
+
+struct tRECUSA {
+  const char* nome;
+  void (*muda)(tPRJCALC&);
+  std::vector<std::string> motivos;
+};
+
+TEST(validar, RefusedInputNamesEveryField) {
+  const std::string automatico =
+      " deve ser informada (maior que 1 A) quando a impedância de rede é \"Automatico\".";
+  const std::vector<tRECUSA> casos = {
+      {"sem trafos",
+       [](tPRJCALC& p) { p.trafos.destroyitens(); },
+       {"O sistema deve conter pelo menos um trafo."}},
+      {"tensão zero",
+       [](tPRJCALC& p) { p.tensaomt = 0; },
+       {"Tensão nominal média tensão [kV] deve ser maior que zero."}},
+      {"base e fp",
+       [](tPRJCALC& p) { p.potbase = 0, p.fatorp = -0.9; },
+       {"Potência de base [MVA] deve ser maior que zero.",
+        "Fator de potência deve ser maior que zero."}},
+      {"trafo",
+       [](tPRJCALC& p) { p.trafos.Trafos(1)->kva = 0, p.trafos.Trafos(1)->zp = 0; },
+       {"Transformador 2: Potência (kVA) deve ser maior que zero.",
+        "Transformador 2: Impedância (Z1%) deve ser maior que zero."}},
+      {"tensão BT e ligação",
+       [](tPRJCALC& p) { p.trafos.Trafos(0)->ten_sec = 0, p.trafos.Trafos(0)->lig = 7; },
+       {"Transformador 1: Tensão BT (V) deve ser maior que zero.",
+        "Transformador 1: Ligação (AT-BT) desconhecida (7)."}},
+      {"sem inrush",
+       [](tPRJCALC& p) { p.trafos.Trafos(0)->imag = 0, p.trafos.Trafos(1)->imag = 0; },
+       {"Imag (K*In) é zero em todos os transformadores: a corrente de magnetização (inrush) "
+        "seria nula."}},
+      {"inrush negativo",
+       [](tPRJCALC& p) { p.trafos.Trafos(0)->imag = -8; },
+       {"Transformador 1: Imag (K*In) não pode ser negativo."}},
+      {"automatico sem correntes",
+       [](tPRJCALC& p) {
+         p.red_inp_mod = RED_AUTOMATICO;
+         p.icc_con.ICC3F = 1;
+         p.icc_con.ICCFT = 0;
+       },
+       {std::string("Corrente ICC3F [A]") + automatico,
+        std::string("Corrente ICCFT [A]") + automatico}},
+      {"nan",
+       [](tPRJCALC& p) { p.fatorp = std::numeric_limits<double>::quiet_NaN(); },
+       {"Fator de potência deve ser maior que zero."}},
+  };
+  for (const tRECUSA& cs : casos) {
+    tLOG log;
+    tPRJCALC p;
+    tPRJCALCVAR c;
+    calcexec(p, c);  // a first, sound run
+    const tPRJCALCVAR antes = c;
+    const double ipf = p.rele_cli->relf.cor_par;
+    const double iccmin = p.iccmin;
+    log.linhas.clear();
+    cs.muda(p);
+    EXPECT_EQ(validar(p), cs.motivos) << cs.nome;
+    try {
+      calcexec(p, c);
+      ADD_FAILURE() << cs.nome << ": not refused";
+    } catch (const tERROCALC& e) {
+      EXPECT_EQ(e.motivos(), cs.motivos) << cs.nome;
+    }
+    // Nothing changed: results, relay, project results, log.
+    EXPECT_EQ(c.ib_at, antes.ib_at) << cs.nome;
+    EXPECT_EQ(c.rtc_nom, antes.rtc_nom) << cs.nome;
+    EXPECT_EQ(c.inrush_fase, antes.inrush_fase) << cs.nome;
+    EXPECT_EQ(p.rele_cli->relf.cor_par, ipf) << cs.nome;
+    EXPECT_EQ(p.iccmin, iccmin) << cs.nome;
+    EXPECT_TRUE(log.linhas.empty()) << cs.nome << ": " << log.linhas.size() << " log lines";
+  }
+}
+
+TEST(validar, UndefinedResultsAreRefusedToo) {
+  // Valid fields whose combination divides by zero: no network impedance and
+  // no entry cable leave nothing between the source and the customer bus.
+  tPRJCALC p;
+  p.z1r = {0, 0};
+  p.z0r = {0, 0};
+  p.cabolen = 0;
+  p.icc_con.ICC3F = 1;  // to be completed from a zero impedance
+  EXPECT_TRUE(validar(p).empty());
+  tPRJCALCVAR c;
+  const tCURTO antes = p.icc_con;
+  try {
+    calcexec(p, c);
+    FAIL() << "not refused";
+  } catch (const tERROCALC& e) {
+    ASSERT_FALSE(e.motivos().empty());
+    EXPECT_EQ(e.motivos()[0], "Impedância Z1 da rede nula: informe a corrente ICC3F [A].");
+    EXPECT_NE(std::string(e.what()).find("barra MT/CLI"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(p.icc_con.ICC3F, antes.ICC3F);
+  EXPECT_EQ(c.ib_at, 0);
+
+  // Huge values from a damaged file: the burden power overflows a float.
+  tPRJCALC q;
+  q.rtc_bur = 1e300;
+  try {
+    calcexec(q, c);
+    FAIL() << "not refused";
+  } catch (const tERROCALC& e) {
+    EXPECT_NE(std::string(e.what()).find("Carga BURDEN [VA]"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
