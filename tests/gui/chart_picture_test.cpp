@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
