@@ -7,6 +7,8 @@
 namespace tarvinel {
 
 const std::array<tCABO, 23>& tAJUSTE_CABO::kcable() {
+  // One cable per line, in table order: name, K, n.
+  // clang-format off
   static const std::array<tCABO, 23> tabela{{
       {"nenhuma", 10, 1},
       {"4CA", 6810000, -1.995},
@@ -32,6 +34,7 @@ const std::array<tCABO, 23>& tAJUSTE_CABO::kcable() {
       {"185 comp", 302400000, -2},
       {"240 comp", 509000000, -2},
   }};
+  // clang-format on
   return tabela;
 }
 

@@ -40,8 +40,7 @@ void tAJUSTE_MINMAX::drawto(tCHARTX& chart) {
   drawicc(chart, fmt::sprintf("Inom: %.1fA", inom), color, inom);
 }
 
-void tAJUSTE_MINMAX::drawicc(tCHARTX& chart, const std::string& label, tCOR cor,
-                             double i) const {
+void tAJUSTE_MINMAX::drawicc(tCHARTX& chart, const std::string& label, tCOR cor, double i) const {
   if (!noeixo(i)) return;
   tCANVAS* cv = chart.canvas;
   if (cv == nullptr) return;

@@ -11,7 +11,9 @@ namespace tarvinel {
 
 namespace {
 
-bool noplano(tPOINTX p) { return noeixo(p.x) && noeixo(p.y); }
+bool noplano(tPOINTX p) {
+  return noeixo(p.x) && noeixo(p.y);
+}
 
 }  // namespace
 

@@ -39,9 +39,9 @@ class tAJUSTE_CURSOR : public tAJUSTE {
  public:
   tAJUSTE_CURSOR();
 
-  int cn = 0;      // points given to pushcur
-  tPOINTX c1;      // cursor a (A, s)
-  tPOINTX c2;      // cursor b (A, s)
+  int cn = 0;  // points given to pushcur
+  tPOINTX c1;  // cursor a (A, s)
+  tPOINTX c2;  // cursor b (A, s)
 
   // Stores p in c1 when cn is even, in c2 when odd; then counts it.
   void pushcur(tPOINTX p);

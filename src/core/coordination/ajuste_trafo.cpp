@@ -62,8 +62,7 @@ void tAJUSTE_TRAFO::drawto(tCHARTX& chart) {
   if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", inteiro(kva)), ineutro, t);
 }
 
-void tAJUSTE_TRAFO::drawansi(tCHARTX& chart, const std::string& label, double i,
-                             double t) const {
+void tAJUSTE_TRAFO::drawansi(tCHARTX& chart, const std::string& label, double i, double t) const {
   tCANVAS* cv = chart.canvas;
   if (cv == nullptr) return;
   const int w = cv->textwidth("o");
