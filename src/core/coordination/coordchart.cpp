@@ -1,0 +1,97 @@
+#include "coordination/coordchart.h"
+
+#include <fmt/printf.h>
+
+#include "coordination/ajuste_texto.h"
+#include "coordination/ajuste_trafo.h"
+#include "foundation/contato.h"
+#include "foundation/estado.h"
+#include "foundation/grade.h"
+
+namespace tarvinel {
+
+namespace {
+
+// Clears the chart's surface pointer however the drawing ends: the surface
+// (a painter on a widget, an image, a page) usually dies right after.
+struct tSOLTACANVAS {
+  tCHARTX& chart;
+  ~tSOLTACANVAS() { chart.canvas = nullptr; }
+};
+
+// Rows the settings text leaves out: they say how the setting looks, not how
+// the protection is set.
+bool omitelinha(const tPROPROW& r) {
+  if (r.section()) return true;
+  if (r.key == "Visível" || r.key == "Cor" || r.key == "Nome") return true;
+  if (r.key == "FASE.Texto Local Curva[s]" || r.key == "NEUT.Texto Local Curva[s]") return true;
+  return r.key == "Observações" && r.value.empty();
+}
+
+}  // namespace
+
+void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga, int h,
+               const tOPCOES_GRAF& opt, tAJUSTE_CURSOR* cursores) {
+  tSOLTACANVAS solta{chart};
+
+  chart.limites.xl = opt.lim_inf;
+  chart.limites.xh = opt.lim_sup;
+  chart.tra_cur = !opt.linha;
+  chart.limpafundo = opt.limpafundo;
+  chart.linhafina = opt.linhafina;
+  chart.linhagrossa = opt.linhagrossa;
+  chart.canvas = &canvas;
+  chart.setwh(w, h, folga);
+  canvas.setfontname("Tahoma");
+  canvas.setfontsize(10);
+
+  if (!printing) {
+    chart.showlegend = opt.legenda;
+    chart.show_fase = opt.fase;
+    chart.show_neutro = opt.neutro;
+  }
+
+  chart.titulo = prj.titulo;
+  chart.defaultpen();
+  chart.repaint();
+
+  int seq = 0;
+  for (const auto& a : prj.ajustes) {
+    a->seq = ++seq;
+    if (!a->visible) continue;
+    if (auto* trafo = dynamic_cast<tAJUSTE_TRAFO*>(a.get())) trafo->tensao = prj.ten_nom;
+    chart.defaultpen();
+    canvas.setfontcolor(a->color);
+    a->drawto(chart);
+  }
+
+  chart.defaultpen();
+  canvas.setfontorientation(900);
+  canvas.setfontcolor(clBlack);
+  canvas.setbrushstyle(tBRUSHSTYLE::clear);
+  chart.textout(chart.limites.xl, chart.limites.yl, versionline, 100, true);
+  chart.textout(chart.limites.xl, chart.limites.yl, site_contato, 101, true);
+
+  chart.defaultpen();
+  if (opt.cursor && cursores != nullptr) cursores->drawto(chart);
+}
+
+std::string textoajustes(const tPRJCOORD& prj) {
+  std::string s;
+  int n = 0;
+  for (const auto& a : prj.ajustes) {
+    ++n;
+    s += fmt::sprintf("%d) %s: %s\r\n", n, a->paramname, a->caption);
+    tPROPGRID vl;
+    a->showprop(vl);
+    for (int i = 0; i < vl.count(); ++i) {
+      const tPROPROW& r = vl.row(i);
+      if (omitelinha(r)) continue;
+      s += "\t" + r.key + ": " + r.value + "\r\n";
+    }
+    s += "\r\n";
+  }
+  return s;
+}
+
+}  // namespace tarvinel

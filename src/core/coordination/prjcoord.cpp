@@ -1,0 +1,97 @@
+#include "coordination/prjcoord.h"
+
+#include <utility>
+
+#include "coordination/ajuste_cabo.h"
+#include "coordination/ajuste_fuse.h"
+#include "coordination/ajuste_marcas.h"
+#include "coordination/ajuste_religa.h"
+#include "coordination/ajuste_texto.h"
+#include "coordination/ajuste_trafo.h"
+
+namespace tarvinel {
+
+tPRJCOORD::tPRJCOORD() {
+  // Order matters: the first relay made after a counter reset is the
+  // utility's, the second the customer's.
+  ajustes.add(std::make_unique<tAJUSTE_RELIGA>());
+  ajustes.add(std::make_unique<tAJUSTE_RELIGA>());
+  ajustes.add(std::make_unique<tAJUSTE_MINMAX>());
+  ajustes.add(std::make_unique<tAJUSTE_TRAFO>());
+  ajustes.add(std::make_unique<tAJUSTE_INRUSH>());
+  ajustes.add(std::make_unique<tAJUSTE_FUSE>());
+  ajustes.add(std::make_unique<tAJUSTE_CABO>());
+}
+
+void tPRJCOORD::saveblock(tSTRINGARQ& arq) const {
+  arq.adds("projeto-coord{");
+  arq.adds("tensaon %.2f", ten_nom);
+  arq.adds("sub \"%s\"", subestacao);
+  arq.adds("alim \"%s\"", alimentador);
+  arq.adds("proj \"%s\"", projetista);
+  arq.adds("titulo \"%s\"", titulo);
+  for (const auto& a : ajustes) a->exportprop(arq);
+  arq.adds("}");
+}
+
+void tPRJCOORD::loadblock(tSTRINGARQ& arq) {
+  while (arq.next()) {
+    if (arq.cmd == "tensaon") ten_nom = arq.pf;
+    if (arq.cmd == "sub") subestacao = arq.ps;
+    if (arq.cmd == "alim") alimentador = arq.ps;
+    if (arq.cmd == "proj") projetista = arq.ps;
+    if (arq.cmd == "titulo") titulo = arq.ps;
+    std::unique_ptr<tAJUSTE> a = ajuste_por_bloco(arq.line);
+    if (!a) continue;
+    // The block is read either way, so that its keys never leak into the
+    // project's; an obsolete kind is then dropped.
+    tAJUSTE* lido = a.get();
+    if (!a->obsolete) ajustes.add(std::move(a));
+    lido->importprop(arq);
+  }
+}
+
+void tPRJCOORD::savetofile(const std::string& filename) {
+  if (filename.empty()) return;
+  tSTRINGARQ arq;
+  saveblock(arq);
+  arq.savetofile(filename);
+}
+
+void tPRJCOORD::loadfromfile(const std::string& filename) {
+  tSTRINGARQ arq;
+  // Read first: a file that cannot be read must not cost the user the chart
+  // on the screen.
+  arq.loadfromfile(filename);
+  ajustes.destroyitens();
+  while (arq.next()) {
+    if (arq.line == "projeto-coord{") loadblock(arq);
+  }
+}
+
+std::unique_ptr<tAJUSTE> ajuste_por_bloco(const std::string& opener) {
+  if (opener.empty() || opener.back() != '{') return nullptr;
+  if (opener == "ajuste-religador{") return std::make_unique<tAJUSTE_RELIGA>();
+  if (opener == "ajuste-curva{") return std::make_unique<tAJUSTE_CURVA>();
+  if (opener == "ajuste-iccminmax{") return std::make_unique<tAJUSTE_MINMAX>();
+  if (opener == "ajuste-defit{") return std::make_unique<tAJUSTE_DEFIT>();
+  if (opener == "ajuste-trafo{") return std::make_unique<tAJUSTE_TRAFO>();
+  if (opener == "ajuste-inrush{") return std::make_unique<tAJUSTE_INRUSH>();
+  if (opener == "ajuste-fusek{") return std::make_unique<tAJUSTE_FUSE>();
+  if (opener == "ajuste-cabo{") return std::make_unique<tAJUSTE_CABO>();
+  if (opener == "ajuste-texto{") return std::make_unique<tAJUSTE_TEXTO>();
+  return nullptr;
+}
+
+std::unique_ptr<tPRJCOORD> prjcoord_novo() {
+  religacount_reset();
+  return std::make_unique<tPRJCOORD>();
+}
+
+std::unique_ptr<tPRJCOORD> prjcoord_abre(const std::string& filename) {
+  auto prj = prjcoord_novo();
+  prj->loadfromfile(filename);
+  return prj;
+}
+
+}  // namespace tarvinel

@@ -1,0 +1,65 @@
+#pragma once
+// The coordination chart as a document: its descriptive data and the ordered
+// list of settings drawn on it, stored as a ".coord" file holding one
+// "projeto-coord{" block (the descriptive keys, then one block per setting).
+//
+// The project owns its list and, through it, every setting. It is made with
+// the example content of a new chart; the calculation window empties that list
+// and fills it with the calculation's settings.
+
+#include <memory>
+#include <string>
+
+#include "coordination/ajuste.h"
+#include "foundation/projbase.h"
+#include "foundation/stringarq.h"
+
+namespace tarvinel {
+
+class tPRJCOORD : public tPROJBASE {
+ public:
+  // The example content: the relays, short-circuit markers, ANSI point,
+  // inrush marker, fuse pair and cable of a new chart. The relays take their
+  // defaults from religacount, so a new chart resets it first (see
+  // prjcoord_novo).
+  tPRJCOORD();
+  ~tPRJCOORD() override = default;
+  tPRJCOORD(const tPRJCOORD&) = delete;
+  tPRJCOORD& operator=(const tPRJCOORD&) = delete;
+
+  tAJUSTE_LISTA ajustes;  // drawing order = file order = item-list order
+  double ten_nom = 13.8;  // kV; handed to every ANSI point before it is drawn
+  std::string titulo = "Título Coordenograma";
+  std::string subestacao = "exemplo";
+  std::string alimentador = "exemplo";
+  std::string projetista = "Eng. ...";
+
+  // Atomic save of the whole file; an empty name writes nothing. Throws
+  // tERROARQ.
+  void savetofile(const std::string& filename) override;
+  // Replaces the settings by those of the file's project blocks and takes the
+  // descriptive keys the file holds; absent keys leave their fields as they
+  // are. The file is read before anything changes: when it cannot be read
+  // (tERROARQ) the project keeps its settings.
+  void loadfromfile(const std::string& filename) override;
+
+  // Writes the "projeto-coord{" block, every setting included (hidden ones too).
+  void saveblock(tSTRINGARQ& arq) const;
+  // Reads the body of a "projeto-coord{" block, called just after its opener,
+  // through its closer. A block whose opener the factory does not know is not
+  // skipped as a unit: its first "}" ends the project block.
+  void loadblock(tSTRINGARQ& arq);
+};
+
+// The class factory of the file: a new setting, with its kind's defaults, for
+// a block opener such as "ajuste-trafo{"; null for any other line.
+std::unique_ptr<tAJUSTE> ajuste_por_bloco(const std::string& opener);
+
+// A new chart as the program makes it: the relay counter reset, then the
+// example project ("Concessionária" and "Cliente" relays).
+std::unique_ptr<tPRJCOORD> prjcoord_novo();
+// A chart file as the program opens it: a new chart (prjcoord_novo) with the
+// file loaded into it. Throws tERROARQ.
+std::unique_ptr<tPRJCOORD> prjcoord_abre(const std::string& filename);
+
+}  // namespace tarvinel
