@@ -523,7 +523,10 @@ TEST(Ajustes, CopiaMantemCamposGravadosETipo) {
     a->visible = false;
     a->seq = 7;
     auto c = a->copy();
-    EXPECT_EQ(typeid(*c).name(), typeid(*a).name()) << a->paramname;
+    const tAJUSTE& copia = *c;
+    const tAJUSTE& original = *a;
+    EXPECT_EQ(std::string(typeid(copia).name()), std::string(typeid(original).name()))
+        << a->paramname;
     EXPECT_EQ(resumo(*c), resumo(*a)) << a->paramname;
     EXPECT_EQ(c->seq, 0) << a->paramname;
     EXPECT_EQ(c->paramname, a->paramname);
