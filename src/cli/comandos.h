@@ -25,5 +25,8 @@ bool escreve(const std::string& text);
 
 int cmd_curves(const tARGS& args);
 int cmd_trip(const tARGS& args);
+int cmd_report(const tARGS& args);
+int cmd_convert(const tARGS& args);
+int cmd_new(const tARGS& args);
 
 }  // namespace tarvinel::cli

@@ -31,6 +31,11 @@ const tCOMANDO comandos[] = {
      "tempo de atuação da curva para cada corrente (A); --inst: corrente instantânea (A); "
      "--raw: precisão completa",
      cmd_trip},
+    {"report", "[ARQUIVO.ajuste] [-o SAIDA.txt] [--sem-resumo] [--sem-memorial] [--sem-celesc]",
+     "relatório do cálculo de ajuste (sem arquivo: o exemplo de um novo cálculo)", cmd_report},
+    {"convert", "ENTRADA.ajuste SAIDA.ajuste", "lê, calcula e grava de novo um documento",
+     cmd_convert},
+    {"new", "ajuste -o SAIDA.ajuste", "grava o documento de exemplo, já calculado", cmd_new},
 };
 
 const tCOMANDO* procura(const std::string& nome) {

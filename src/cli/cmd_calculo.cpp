@@ -1,0 +1,121 @@
+// Commands over calculation documents (.ajuste): the report, the conversion
+// (read and write again) and a new example document. A file is read the way
+// the calculation window opens it: the example transformers are dropped, the
+// file's are read, and the project is calculated.
+
+#include <cstdio>
+#include <string>
+
+#include "calculation/calcexec.h"
+#include "calculation/relatorio.h"
+#include "comandos.h"
+#include "foundation/arquivo.h"
+#include "foundation/estado.h"
+
+namespace tarvinel::cli {
+
+namespace {
+
+bool termina_com(const std::string& s, const std::string& fim) {
+  if (s.size() < fim.size()) return false;
+  std::string t = s.substr(s.size() - fim.size());
+  for (char& c : t)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return t == fim;
+}
+
+bool e_ajuste(const std::string& arq) {
+  return termina_com(arq, ".ajuste");
+}
+
+void aviso(std::string msg) {
+  for (char& c : msg)
+    if (c == '\r') c = '\n';
+  if (!msg.empty() && msg.front() == '#') msg.erase(0, 1);
+  std::fputs(("Aviso: " + msg + "\n").c_str(), stderr);
+}
+
+// The example of a new calculation, or the file read into it.
+void abre(tPRJCALC& p, const std::string& arq) {
+  if (arq.empty()) return;
+  p.trafos.destroyitens();
+  p.loadfromfile(arq);
+}
+
+// Calculates as Apply does; warnings go to stderr. False (with the reasons
+// on stderr) when the project is refused.
+bool calcula(tPRJCALC& p, tPRJCALCVAR& c) {
+  set_sink(aviso);
+  try {
+    calcexec(p, c, aviso);
+  } catch (const tERROCALC& e) {
+    set_sink(nullptr);
+    erro("cálculo recusado:\n" + std::string(e.what()));
+    return false;
+  }
+  set_sink(nullptr);
+  return true;
+}
+
+int convert_ajuste(const std::string& in, const std::string& out) {
+  tPRJCALC p;
+  tPRJCALCVAR c;
+  abre(p, in);
+  if (!calcula(p, c)) return SAIDA_ERRO;
+  p.savetofile(out);
+  return SAIDA_OK;
+}
+
+}  // namespace
+
+int cmd_report(const tARGS& args) {
+  std::string arq, saida;
+  tRELOPC opc;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o") {
+      if (i + 1 >= args.size()) return erro_uso("report", "falta o arquivo depois de -o");
+      saida = args[++i];
+    } else if (a == "--sem-resumo") {
+      opc.principal = false;
+    } else if (a == "--sem-memorial") {
+      opc.memorial = false;
+    } else if (a == "--sem-celesc") {
+      opc.celesc = false;
+    } else if (!a.empty() && a[0] == '-') {
+      return erro_uso("report", "opção desconhecida: " + a);
+    } else if (!arq.empty()) {
+      return erro_uso("report", "argumento inesperado: " + a);
+    } else {
+      arq = a;
+    }
+  }
+  tPRJCALC p;
+  tPRJCALCVAR c;
+  abre(p, arq);
+  if (!calcula(p, c)) return SAIDA_ERRO;
+  tRELATORIO r;
+  r.reportexec(p, c, opc);
+  if (saida.empty())
+    return escreve(r.texto()) ? SAIDA_OK : erro("não foi possível escrever a saída");
+  gravartexto(saida, r.texto());
+  return SAIDA_OK;
+}
+
+int cmd_convert(const tARGS& args) {
+  if (args.size() != 2) return erro_uso("convert", "informe o arquivo de entrada e o de saída");
+  if (!e_ajuste(args[0]) || !e_ajuste(args[1]))
+    return erro_uso("convert", "tipo de documento desconhecido (use .ajuste): " +
+                                   (e_ajuste(args[0]) ? args[1] : args[0]));
+  return convert_ajuste(args[0], args[1]);
+}
+
+int cmd_new(const tARGS& args) {
+  if (args.size() != 3 || args[1] != "-o")
+    return erro_uso("new", "informe o tipo do documento e -o ARQUIVO");
+  if (args[0] != "ajuste") return erro_uso("new", "tipo de documento desconhecido: " + args[0]);
+  // As a new calculation window holds it after its first Apply.
+  return convert_ajuste("", args[2]);
+}
+
+}  // namespace tarvinel::cli
