@@ -1,0 +1,80 @@
+#include "fmbase.h"
+
+#include <QLayout>
+#include <QVBoxLayout>
+#include <fmt/format.h>
+
+#include "dialogos.h"
+#include "foundation/projbase.h"
+#include "shell/selfile.h"
+
+namespace tarvinel {
+
+tFMBASE::tFMBASE(QObject* parent) : QObject(parent), holder_(std::make_unique<QWidget>()) {
+  holder_->setAttribute(Qt::WA_DontShowOnScreen);
+  auto* lay = new QVBoxLayout(holder_.get());
+  lay->setContentsMargins(0, 0, 0, 0);
+  pnCONTAINER = new QWidget(holder_.get());
+  pnCONTAINER->setObjectName(QStringLiteral("pnCONTAINER"));
+  lay->addWidget(pnCONTAINER);
+}
+
+tFMBASE::~tFMBASE() {
+  // The panel may sit in the main window's document area: take it down here,
+  // wherever it is, so nothing of a closed document stays on screen.
+  delete pnCONTAINER.data();
+}
+
+void tFMBASE::setcaption(const std::string& c) {
+  caption_ = c;
+  emit captionchanged();
+}
+
+void tFMBASE::printexec(QPrinter& printer) { (void)printer; }
+
+void tFMBASE::loadfromfile(const std::string& filename) {
+  if (tPROJBASE* p = projbase()) p->loadfromfile(filename);
+  curfilename = filename;
+  setcaption(filename);
+  showprop();
+}
+
+void tFMBASE::savetofile(const std::string& filename) {
+  tPROJBASE* p = projbase();
+  // A window without a document object has nothing to write; asking for a
+  // name and then reporting it as saved would mislead the user.
+  if (p == nullptr) return;
+  getprop();
+  showprop();
+  std::string nome = filename;
+  if (nome.empty() && !sel_file(nome, {extdef}, true)) return;
+  p->savetofile(nome);
+  curfilename = nome;
+  changed = false;
+  setcaption(curfilename);
+}
+
+void tFMBASE::set_parent(QWidget* container) {
+  if (!pnCONTAINER) return;
+  QWidget* alvo = container != nullptr ? container : holder_.get();
+  if (pnCONTAINER->parentWidget() == alvo) return;
+  pnCONTAINER->setParent(alvo);
+  if (QLayout* lay = alvo->layout()) lay->addWidget(pnCONTAINER);
+  pnCONTAINER->setVisible(container != nullptr);
+}
+
+bool tFMBASE::canclose(tFECHAR& action) {
+  if (!changed) return true;
+  const std::string& nome = curfilename.empty() ? caption_ : curfilename;
+  const tRESPOSTA r =
+      dialogos().pergunta(fmt::format("Salvar arquivo: \"{}\"?", nome), tBOTOES::simnaocancela);
+  if (r == tRESPOSTA::nao) return true;
+  if (r == tRESPOSTA::sim) {
+    savetofile(curfilename);
+    if (!changed) return true;
+  }
+  action = tFECHAR::nenhum;
+  return false;
+}
+
+}  // namespace tarvinel

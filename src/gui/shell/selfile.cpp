@@ -1,0 +1,44 @@
+#include "selfile.h"
+
+#include <filesystem>
+
+#include "curves/inifile.h"
+#include "dialogos.h"
+
+namespace tarvinel {
+
+std::string filtro_sel_file(const tEXTS& exts) {
+  std::string f;
+  if (exts.size() > 1) {
+    f = "Todos|";
+    for (const auto& e : exts) f += "*." + e + ";";
+    f += "|";
+  }
+  for (std::size_t i = 0; i < exts.size(); ++i) {
+    if (i > 0) f += "|";
+    f += "*." + exts[i] + "|*." + exts[i];
+  }
+  return f;
+}
+
+bool sel_file(std::string& filename, const tEXTS& exts, bool salvar) {
+  tPEDIDOARQ p;
+  p.salvar = salvar;
+  p.nome = filename;
+  p.filtro = filtro_sel_file(exts);
+  if (!exts.empty()) p.extpadrao = exts.front();
+  // Only the open/save pair of the two document kinds remembers its folder.
+  const bool lembra = exts.size() == 2 && inifile_isopen();
+  if (lembra) p.pasta = inifile().readstr("pfn", exts.front(), "");
+
+  const std::optional<std::string> escolhido = dialogos().arquivo(p);
+  if (!escolhido || escolhido->empty()) return false;
+  filename = *escolhido;
+  if (lembra) {
+    const auto pasta = std::filesystem::path(filename).parent_path().string();
+    inifile().writestr("pfn", exts.front(), pasta);
+  }
+  return true;
+}
+
+}  // namespace tarvinel

@@ -1,0 +1,25 @@
+#pragma once
+// The file chooser of every open, save-as and export command.
+
+#include <string>
+#include <vector>
+
+namespace tarvinel {
+
+using tEXTS = std::vector<std::string>;
+
+// Filter text for the extensions (without the dot), in pairs of display text
+// and pattern joined by "|": {"coord", "ajuste"} gives
+// "Todos|*.coord;*.ajuste;|*.coord|*.coord|*.ajuste|*.ajuste", {"jpg"} gives
+// "*.jpg|*.jpg".
+std::string filtro_sel_file(const tEXTS& exts);
+
+// Asks for a file through the dialogs service. The first extension is the
+// default one. With exactly two extensions the chooser starts in the folder
+// remembered in the settings store (section "pfn", value named by the first
+// extension) and remembers the chosen file's folder there. Confirmed: the path
+// is returned in `filename` and the result is true; cancelled: false and
+// `filename` unchanged.
+bool sel_file(std::string& filename, const tEXTS& exts, bool salvar);
+
+}  // namespace tarvinel
