@@ -1,0 +1,43 @@
+// tarvinel: the desktop program. Starts the modules, creates the windows in
+// their order, opens the documents named on the command line and runs until
+// the main window closes; then writes the recent-files list and the user
+// curves.
+#include <memory>
+#include <string>
+
+#include <QTimer>
+
+#include "comando.h"
+#include "settings_qt.h"
+#include "shell/fmmain.h"
+#include "shell/inicio.h"
+
+using namespace tarvinel;
+
+int main(int argc, char** argv) {
+  tAPLICACAO app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("orbelin"));
+  QApplication::setApplicationName(QStringLiteral("tarvinel"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Tarvinel"));
+
+  inicia_modulos(std::make_unique<tSTOREQT>());
+  configura_numeros();
+
+  int rc = 0;
+  {
+    TfmMAIN fm;
+    fm.recentes().ler(tRECENTES::caminho_padrao());
+    fm.showMaximized();
+
+    const QStringList args = QApplication::arguments().mid(1);
+    if (!args.isEmpty()) {
+      QTimer::singleShot(0, &fm, [&fm, args] {
+        fm.fecha_novo();
+        for (const QString& a : args) comando([&] { fm.loadfile(false, a.toStdString()); });
+      });
+    }
+    rc = QApplication::exec();
+    finaliza_modulos(fm.recentes(), tRECENTES::caminho_padrao());
+  }
+  return rc;
+}
