@@ -104,8 +104,9 @@ int cmd_report(const tARGS& args) {
 
 int cmd_convert(const tARGS& args) {
   if (args.size() != 2) return erro_uso("convert", "informe o arquivo de entrada e o de saída");
+  if (termina_com(args[0], ".coord")) return convert_coord(args[0], args[1]);
   if (!e_ajuste(args[0]) || !e_ajuste(args[1]))
-    return erro_uso("convert", "tipo de documento desconhecido (use .ajuste): " +
+    return erro_uso("convert", "tipo de documento desconhecido (use .coord ou .ajuste): " +
                                    (e_ajuste(args[0]) ? args[1] : args[0]));
   return convert_ajuste(args[0], args[1]);
 }
@@ -113,6 +114,7 @@ int cmd_convert(const tARGS& args) {
 int cmd_new(const tARGS& args) {
   if (args.size() != 3 || args[1] != "-o")
     return erro_uso("new", "informe o tipo do documento e -o ARQUIVO");
+  if (args[0] == "coord") return new_coord(args[2]);
   if (args[0] != "ajuste") return erro_uso("new", "tipo de documento desconhecido: " + args[0]);
   // As a new calculation window holds it after its first Apply.
   return convert_ajuste("", args[2]);

@@ -28,5 +28,10 @@ int cmd_trip(const tARGS& args);
 int cmd_report(const tARGS& args);
 int cmd_convert(const tARGS& args);
 int cmd_new(const tARGS& args);
+int cmd_image(const tARGS& args);
+int cmd_settings(const tARGS& args);
+// The .coord branches of convert and new (cmd_coord.cpp).
+int convert_coord(const std::string& in, const std::string& out);
+int new_coord(const std::string& out);
 
 }  // namespace tarvinel::cli

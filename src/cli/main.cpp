@@ -33,9 +33,17 @@ const tCOMANDO comandos[] = {
      cmd_trip},
     {"report", "[ARQUIVO.ajuste] [-o SAIDA.txt] [--sem-resumo] [--sem-memorial] [--sem-celesc]",
      "relatório do cálculo de ajuste (sem arquivo: o exemplo de um novo cálculo)", cmd_report},
-    {"convert", "ENTRADA.ajuste SAIDA.ajuste", "lê, calcula e grava de novo um documento",
-     cmd_convert},
-    {"new", "ajuste -o SAIDA.ajuste", "grava o documento de exemplo, já calculado", cmd_new},
+    {"image", "[ARQUIVO.coord] -o SAIDA.jpg|SAIDA.png [--size LxA]",
+     "imagem do coordenograma, 1024x768 se não houver --size (sem arquivo: o exemplo de um novo "
+     "coordenograma)",
+     cmd_image},
+    {"settings", "[ARQUIVO.coord] [-o SAIDA.txt]",
+     "texto dos ajustes do coordenograma (sem arquivo: o exemplo de um novo coordenograma)",
+     cmd_settings},
+    {"convert", "ENTRADA.coord SAIDA.coord | ENTRADA.ajuste SAIDA.ajuste",
+     "lê e grava de novo um documento (um cálculo é calculado antes)", cmd_convert},
+    {"new", "coord|ajuste -o SAIDA",
+     "grava o documento de exemplo (coordenograma novo ou cálculo novo, já calculado)", cmd_new},
 };
 
 const tCOMANDO* procura(const std::string& nome) {

@@ -1,0 +1,165 @@
+// Commands over coordination charts (.coord): the chart image, the settings
+// text, the conversion (read and write again) and a new example chart. A file
+// is read the way the desktop program opens it (prjcoord_abre): a new chart
+// with the relay counter reset, then the file loaded into it, so converting
+// gives exactly what opening and saving gives.
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "comandos.h"
+#include "coordination/coordchart.h"
+#include "coordination/prjcoord.h"
+#include "foundation/arquivo.h"
+
+#ifdef TARVINEL_HAS_PLATFORM
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+
+#include "coordimpressao.h"
+#include "coordination/ajuste_texto.h"
+#endif
+
+namespace tarvinel::cli {
+
+namespace {
+
+bool termina_em(const std::string& s, const std::string& fim) {
+  if (s.size() < fim.size()) return false;
+  std::string t = s.substr(s.size() - fim.size());
+  for (char& c : t)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return t == fim;
+}
+
+// The example of a new chart, or the file opened as the program opens it.
+std::unique_ptr<tPRJCOORD> abre(const std::string& arq) {
+  return arq.empty() ? prjcoord_novo() : prjcoord_abre(arq);
+}
+
+// The words of a command: at most one file, "-o OUT" and the options the
+// command accepts with a value. Returns an error text, empty when all is well.
+struct tPALAVRAS {
+  std::string arq;
+  std::string saida;
+  std::string tamanho;  // --size
+};
+
+std::string separa(const tARGS& args, bool aceita_tamanho, tPALAVRAS& p) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o" || (aceita_tamanho && a == "--size")) {
+      if (i + 1 >= args.size()) return "falta o valor depois de " + a;
+      (a == "-o" ? p.saida : p.tamanho) = args[++i];
+    } else if (!a.empty() && a[0] == '-') {
+      return "opção desconhecida: " + a;
+    } else if (!p.arq.empty()) {
+      return "argumento inesperado: " + a;
+    } else {
+      p.arq = a;
+    }
+  }
+  return {};
+}
+
+#ifdef TARVINEL_HAS_PLATFORM
+
+// Fonts and painting need a GUI application object; the command line has no
+// screen, so unless the user chose a platform it draws offscreen.
+std::unique_ptr<QGuiApplication> aplicacao() {
+  if (QCoreApplication::instance() != nullptr) return nullptr;
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char nome[] = "tarvinel-cli";
+  static char* argv[] = {nome, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// "WxH" with both sides from 200 (the chart's least size) to 10000 pixels,
+// which keeps the picture within a few hundred megabytes.
+bool tamanho(const std::string& s, int& w, int& h) {
+  const std::size_t x = s.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  const std::string a = s.substr(0, x);
+  const std::string b = s.substr(x + 1);
+  auto digitos = [](const std::string& t) {
+    return !t.empty() && t.size() <= 5 && t.find_first_not_of("0123456789") == std::string::npos;
+  };
+  if (!digitos(a) || !digitos(b)) return false;
+  w = std::stoi(a);
+  h = std::stoi(b);
+  return w >= 200 && w <= 10000 && h >= 200 && h <= 10000;
+}
+
+void gravapng(const std::string& path, const QImage& img) {
+  QByteArray bytes;
+  QBuffer buf(&bytes);
+  buf.open(QIODevice::WriteOnly);
+  QImageWriter w(&buf, "png");
+  if (!w.write(img))
+    throw tERROARQ(tOPARQ::gravar, path, "não foi possível codificar a imagem PNG");
+  gravarbytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+#endif
+
+}  // namespace
+
+int cmd_image(const tARGS& args) {
+  tPALAVRAS p;
+  const std::string msg = separa(args, true, p);
+  if (!msg.empty()) return erro_uso("image", msg);
+  if (p.saida.empty()) return erro_uso("image", "informe a imagem de saída com -o");
+  const bool jpg = termina_em(p.saida, ".jpg") || termina_em(p.saida, ".jpeg");
+  if (!jpg && !termina_em(p.saida, ".png"))
+    return erro_uso("image", "formato de imagem desconhecido (use .jpg ou .png): " + p.saida);
+#ifdef TARVINEL_HAS_PLATFORM
+  int w = kJPGLARGURA;
+  int h = kJPGALTURA;
+  if (!p.tamanho.empty() && !tamanho(p.tamanho, w, h))
+    return erro_uso("image", "tamanho inválido: " + p.tamanho + " (LxA, de 200 a 10000 pixels)");
+  const auto prj = abre(p.arq);
+  const auto app = aplicacao();
+  tCHARTX chart;
+  tAJUSTE_CURSOR cursores;
+  // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA.
+  const QImage img = imagemcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
+  if (jpg)
+    gravajpg(p.saida, img);
+  else
+    gravapng(p.saida, img);
+  return SAIDA_OK;
+#else
+  return erro("imagem indisponível: este tarvinel-cli foi construído sem Qt");
+#endif
+}
+
+int cmd_settings(const tARGS& args) {
+  tPALAVRAS p;
+  const std::string msg = separa(args, false, p);
+  if (!msg.empty()) return erro_uso("settings", msg);
+  const auto prj = abre(p.arq);
+  const std::string texto = textoajustes(*prj);
+  if (p.saida.empty()) return escreve(texto) ? SAIDA_OK : erro("não foi possível escrever a saída");
+  gravartexto(p.saida, texto);
+  return SAIDA_OK;
+}
+
+int convert_coord(const std::string& in, const std::string& out) {
+  if (!termina_em(out, ".coord"))
+    return erro_uso("convert", "um coordenograma só é gravado como .coord: " + out);
+  prjcoord_abre(in)->savetofile(out);
+  return SAIDA_OK;
+}
+
+int new_coord(const std::string& out) {
+  if (!termina_em(out, ".coord"))
+    return erro_uso("new", "um coordenograma só é gravado como .coord: " + out);
+  prjcoord_novo()->savetofile(out);
+  return SAIDA_OK;
+}
+
+}  // namespace tarvinel::cli

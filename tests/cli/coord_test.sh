@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# tarvinel-cli over coordination charts as a whole process: the chart image,
+# the settings text, convert and new for .coord files, and the errors.
+set -u
+cli="$1"
+falhas=0
+aprovados=0
+confere() {  # nome, esperado, obtido
+  if [ "$2" == "$3" ]; then
+    aprovados=$((aprovados + 1))
+  else
+    falhas=$((falhas + 1))
+    printf 'FALHOU %s\n  esperado: %q\n  obtido:   %q\n' "$1" "$2" "$3"
+  fi
+}
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+export XDG_CONFIG_HOME="$tmp/config"
+
+hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
+
+# Width x height of a baseline JPEG from its SOF0 segment (FF C0, length 17,
+# precision 8, then height and width, two bytes each).
+jpgtam() {
+  local h resto
+  h=$(hex "$1")
+  [ "${h:0:4}" == "ffd8" ] || { echo "não é JPEG"; return; }
+  resto=${h#*ffc0001108}
+  [ "$resto" != "$h" ] || { echo "sem SOF0"; return; }
+  echo "$((16#${resto:4:4}))x$((16#${resto:0:4}))"
+}
+# Width x height of a PNG from its IHDR chunk.
+pngtam() {
+  local h
+  h=$(hex "$1")
+  [ "${h:0:16}" == "89504e470d0a1a0a" ] || { echo "não é PNG"; return; }
+  echo "$((16#${h:32:8}))x$((16#${h:40:8}))"
+}
+
+# --- image
+"$cli" image -o "$tmp/grafico.jpg" 2>"$tmp/err"
+confere "image: saída" 0 $?
+confere "image: JPEG 1024x768" "1024x768" "$(jpgtam "$tmp/grafico.jpg")"
+"$cli" image -o "$tmp/grafico.PNG" --size 800x600 2>/dev/null
+confere "image --size: saída" 0 $?
+confere "image --size: PNG 800x600" "800x600" "$(pngtam "$tmp/grafico.PNG")"
+"$cli" image -o "$tmp/grafico.gif" >/dev/null 2>&1
+confere "image: extensão desconhecida" 2 $?
+"$cli" image -o "$tmp/g.jpg" --size 10x10 >/dev/null 2>&1
+confere "image: tamanho pequeno demais" 2 $?
+"$cli" image "$tmp/g.jpg" >/dev/null 2>&1
+confere "image: sem -o" 2 $?
+"$cli" image -o "$tmp/nao/existe/g.jpg" 2>"$tmp/err"
+confere "image: pasta inexistente" 1 $?
+confere "image: a mensagem nomeia o arquivo" 1 "$(grep -c "$tmp/nao/existe/g.jpg" "$tmp/err")"
+
+# --- new and convert
+"$cli" new coord -o "$tmp/novo.coord"
+confere "new coord: saída" 0 $?
+confere "new coord: primeira linha" "projeto-coord{" "$(head -n 1 "$tmp/novo.coord" | tr -d '\r')"
+confere "new coord: CR LF em todas as linhas" 0 "$(grep -cv $'\r$' "$tmp/novo.coord")"
+# Windows-1252: "ã" of "Concessionária" is the single byte E1.
+confere "new coord: Windows-1252" 1 \
+  "$(hex "$tmp/novo.coord" | grep -c '436f6e63657373696f6ee1726961')"
+confere "new coord: sete ajustes" 7 "$(grep -c $'^\tajuste-' "$tmp/novo.coord")"
+
+"$cli" convert "$tmp/novo.coord" "$tmp/conv.coord"
+confere "convert: saída" 0 $?
+confere "convert do exemplo é idêntico" "$(hex "$tmp/novo.coord")" "$(hex "$tmp/conv.coord")"
+
+# A chart changed and reordered as the program writes it: the relays carry
+# the file's values, not the counter's defaults.
+sed -e 's/relf-ip 400.000/relf-ip 250.000/' -e 's/"Cliente"/"Cliente 2"/' \
+  -e 's/tensaon 13.80/tensaon 34.50/' "$tmp/novo.coord" >"$tmp/alterado.coord"
+"$cli" convert "$tmp/alterado.coord" "$tmp/alterado2.coord"
+confere "convert de um arquivo alterado é idêntico" "$(hex "$tmp/alterado.coord")" \
+  "$(hex "$tmp/alterado2.coord")"
+
+"$cli" convert "$tmp/novo.coord" "$tmp/saida.txt" >/dev/null 2>&1
+confere "convert: .coord para outra extensão" 2 $?
+"$cli" convert "$tmp/falta.coord" "$tmp/x.coord" 2>"$tmp/err"
+confere "convert: arquivo inexistente" 1 $?
+confere "convert: a mensagem nomeia o arquivo" 1 "$(grep -c "$tmp/falta.coord" "$tmp/err")"
+confere "convert: nada gravado" "" "$(ls "$tmp" | grep '^x.coord$')"
+"$cli" new coord >/dev/null 2>&1
+confere "new coord sem -o" 2 $?
+"$cli" new planilha -o "$tmp/p.coord" >/dev/null 2>&1
+confere "new: tipo desconhecido" 2 $?
+
+# --- settings
+"$cli" settings >"$tmp/ajustes.txt"
+confere "settings: saída" 0 $?
+confere "settings: primeira linha" $'1) Ajuste Rele/Religador: Concessionária\r' \
+  "$(head -n 1 "$tmp/ajustes.txt")"
+confere "settings: cabeçalhos" $'1) Ajuste Rele/Religador: Concessionária\r
+2) Ajuste Rele/Religador: Cliente\r
+3) ICC min/max/nom: Concessionária\r
+4) Ponto ANSI: Principal\r
+5) Corrente InRush: INRUSH\r
+6) Elo fisível tipo K: Principal\r
+7) Curva de danos em cabo: Distribuição\r' "$(grep '^[0-9]*) ' "$tmp/ajustes.txt")"
+confere "settings: sem linhas de aparência" 0 \
+  "$(grep -c $'^\t\\(Nome\\|Cor\\|Visível\\|FASE.Texto Local Curva\\[s\\]\\):' "$tmp/ajustes.txt")"
+"$cli" settings "$tmp/novo.coord" -o "$tmp/ajustes2.txt"
+confere "settings -o de um arquivo igual ao do exemplo" "$(hex "$tmp/ajustes.txt")" \
+  "$(hex "$tmp/ajustes2.txt")"
+confere "settings de um arquivo alterado" 1 \
+  "$("$cli" settings "$tmp/alterado.coord" | grep -c '^2) Ajuste Rele/Religador: Cliente 2')"
+printf 'projeto-coord{\r\n}\r\n' >"$tmp/vazio.coord"
+confere "settings de um coordenograma vazio" "" "$("$cli" settings "$tmp/vazio.coord")"
+"$cli" settings "$tmp/falta.coord" 2>"$tmp/err"
+confere "settings: arquivo inexistente" 1 $?
+confere "settings: a mensagem nomeia o arquivo" 1 "$(grep -c "$tmp/falta.coord" "$tmp/err")"
+
+# --- damaged files never crash: truncated, garbage, huge numbers
+head -c 700 "$tmp/novo.coord" >"$tmp/cortado.coord"
+printf 'projeto-coord{\n\tajuste-trafo{\n\t\tkva 1e308\n\t\tzp 1e-300\n\tajuste-texto{\n\t\tlocx nan\n' \
+  >"$tmp/enorme.coord"
+cp "$tmp/grafico.jpg" "$tmp/lixo.coord"  # binary bytes
+for f in cortado enorme lixo; do
+  "$cli" image "$tmp/$f.coord" -o "$tmp/$f.png" >/dev/null 2>&1
+  confere "image de $f.coord" 0 $?
+  "$cli" convert "$tmp/$f.coord" "$tmp/$f-2.coord" >/dev/null 2>&1
+  confere "convert de $f.coord" 0 $?
+  "$cli" convert "$tmp/$f-2.coord" "$tmp/$f-3.coord" >/dev/null 2>&1
+  confere "convert de $f.coord é estável" "$(hex "$tmp/$f-2.coord")" "$(hex "$tmp/$f-3.coord")"
+done
+
+echo "cli coord: $aprovados passed, $falhas failed"
+[ "$falhas" -eq 0 ]
