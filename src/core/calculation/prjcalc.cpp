@@ -70,6 +70,10 @@ void tPRJCALC::savetofile(const std::string& filename) {
 void tPRJCALC::loadfromfile(const std::string& filename) {
   tSTRINGARQ arq;
   arq.loadfromfile(filename);
+  loadfromarq(arq);
+}
+
+void tPRJCALC::loadfromarq(tSTRINGARQ& arq) {
   while (arq.linenumber < arq.count()) {
     arq.next();
     if (arq.line == "proj-calc{") loadblock(arq);

@@ -93,6 +93,8 @@ class tPRJCALC : public tPROJBASE {
   // appended: a caller replacing the project's ones empties the list first.
   // Throws tERROARQ.
   void loadfromfile(const std::string& filename) override;
+  // The same over lines already in memory, read from arq's current line on.
+  void loadfromarq(tSTRINGARQ& arq);
 
   // The power that limits the phase pickup: kW, kVA or the smaller as plain
   // numbers, chosen by lim_pot.
