@@ -15,6 +15,7 @@
 
 #include "curves/freliga.h"
 #include "foundation/grade.h"
+#include "foundation/projbase.h"
 
 namespace tarvinel {
 
@@ -38,7 +39,9 @@ struct tCURVAENSAIO {
   int n = 10;   // rows made by "Gerar curva", 3 .. 30
 };
 
-class tFOLHAENSAIO {
+// The sheet is the relay test window's document: its ".ens" file holds the
+// general notes, the curve and the table.
+class tFOLHAENSAIO : public tPROJBASE {
  public:
   // A new sheet: the three example rows and the default curve.
   tFOLHAENSAIO();
@@ -71,10 +74,10 @@ class tFOLHAENSAIO {
   // The sheet as a semicolon-separated UTF-8 text (".ens"): the general and
   // curve rows as "name;value" lines, an empty line, then the table with its
   // title line. Written atomically.
-  void savetofile(const std::string& path);
+  void savetofile(const std::string& path) override;
   // Reads a sheet written by savetofile. A file that is not a test sheet
   // throws tERROARQ and leaves the sheet untouched; unknown names are skipped.
-  void loadfromfile(const std::string& path);
+  void loadfromfile(const std::string& path) override;
 
   // The file text savetofile writes, and its reader; parse throws
   // std::runtime_error with the Portuguese cause.
