@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "comando.h"
+#include "curves/curvas_ui.h"
 #include "settings_qt.h"
 #include "shell/fmmain.h"
 #include "shell/inicio.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   int rc = 0;
   {
     TfmMAIN fm;
+    cria_janelas_curvas(&fm);
     fm.recentes().ler(tRECENTES::caminho_padrao());
     fm.showMaximized();
 
