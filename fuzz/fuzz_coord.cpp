@@ -54,8 +54,8 @@ void desenha(tPRJCOORD& p) {
   drawcoord(p, chart, rec, 1024, 50, 768, opt, &cur);
   for (const tCANVASOP& op : rec.ops)
     for (const tPOINTI& pt : op.pts)
-      check(pt.x >= -tCHARTX::kPixMax && pt.x <= tCHARTX::kPixMax &&
-            pt.y >= -tCHARTX::kPixMax && pt.y <= tCHARTX::kPixMax);
+      check(pt.x >= -tCHARTX::kPixMax && pt.x <= tCHARTX::kPixMax && pt.y >= -tCHARTX::kPixMax &&
+            pt.y <= tCHARTX::kPixMax);
 }
 
 }  // namespace

@@ -293,9 +293,8 @@ TEST(textoajustes, ExemploDoNovoCoordenograma) {
   EXPECT_EQ(tem("\tFASE.Partida [A]: 400.0"), 1);
   EXPECT_EQ(tem("\tFASE.Partida [A]: 10.0"), 1);
   EXPECT_EQ(tem("\tObservações: trafo da entrada"), 1);
-  for (const std::string k :
-       {"Nome", "Cor", "Visível", "Observações", "FASE.Texto Local Curva[s]",
-        "NEUT.Texto Local Curva[s]", " Dados gerais", " Dados específicos"}) {
+  for (const std::string k : {"Nome", "Cor", "Visível", "Observações", "FASE.Texto Local Curva[s]",
+                              "NEUT.Texto Local Curva[s]", " Dados gerais", " Dados específicos"}) {
     for (const auto& y : l) {
       if (y == "\tObservações: trafo da entrada") continue;
       EXPECT_NE(y.rfind("\t" + k + ":", 0), 0u) << "row left out: " << y;

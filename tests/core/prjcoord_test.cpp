@@ -215,9 +215,9 @@ TEST_F(prjcoord, NovoProjetoSalvoDaOArquivoDeExemploByteAByte) {
 
 TEST_F(prjcoord, ExemploDoNovoCoordenograma) {
   auto p = prjcoord_novo();
-  EXPECT_EQ(captions(*p), (std::vector<std::string>{"Concessionária", "Cliente", "Concessionária",
-                                                    "Principal", "INRUSH", "Principal",
-                                                    "Distribuição"}));
+  EXPECT_EQ(captions(*p),
+            (std::vector<std::string>{"Concessionária", "Cliente", "Concessionária", "Principal",
+                                      "INRUSH", "Principal", "Distribuição"}));
   // Made with a counter left high by earlier charts, the relays are the same.
   for (int i = 0; i < 5; ++i) tAJUSTE_RELIGA extra;
   auto q = prjcoord_novo();
@@ -343,7 +343,10 @@ TEST_F(prjcoord, ArquivosPequenos) {
        "projeto-coord{\n\tcor 5\n\tproj \"P\"\n\tlinha solta sem sentido\n\talim \"A\" extra\n}\n",
        {},
        "1|antes|antes|A|P"},
-      {"tensão que não é número lê 0", "projeto-coord{\n\ttensaon abc\n}\n", {}, "0|antes|antes|antes|antes"},
+      {"tensão que não é número lê 0",
+       "projeto-coord{\n\ttensaon abc\n}\n",
+       {},
+       "0|antes|antes|antes|antes"},
       {"tensão NaN lê 0", "projeto-coord{\n\ttensaon nan\n}\n", {}, "0|antes|antes|antes|antes"},
       {"arquivo vazio", "", {}, "1|antes|antes|antes|antes"},
       {"sem fechamentos",
@@ -358,8 +361,8 @@ TEST_F(prjcoord, ArquivosPequenos) {
     p->titulo = p->subestacao = p->alimentador = p->projetista = "antes";
     p->loadfromfile(arquivo("caso" + std::to_string(n++) + ".coord", c.texto));
     EXPECT_EQ(captions(*p), c.captions) << c.nome;
-    EXPECT_EQ(fmt::format("{:g}|{}|{}|{}|{}", p->ten_nom, p->titulo, p->subestacao,
-                          p->alimentador, p->projetista),
+    EXPECT_EQ(fmt::format("{:g}|{}|{}|{}|{}", p->ten_nom, p->titulo, p->subestacao, p->alimentador,
+                          p->projetista),
               c.campos)
         << c.nome;
   }
@@ -409,10 +412,14 @@ TEST_F(prjcoord, NomeVazioNaoGravaNada) {
 
 TEST_F(prjcoord, FabricaPorAbertura) {
   const std::vector<std::pair<std::string, std::string>> casos = {
-      {"ajuste-religador{", "Ajuste Rele/Religador"}, {"ajuste-curva{", "Curva de proteção"},
-      {"ajuste-iccminmax{", "ICC min/max/nom"},       {"ajuste-defit{", "Corrente/Tempo definidos"},
-      {"ajuste-trafo{", "Ponto ANSI"},                {"ajuste-inrush{", "Corrente InRush"},
-      {"ajuste-fusek{", "Elo fisível tipo K"},        {"ajuste-cabo{", "Curva de danos em cabo"},
+      {"ajuste-religador{", "Ajuste Rele/Religador"},
+      {"ajuste-curva{", "Curva de proteção"},
+      {"ajuste-iccminmax{", "ICC min/max/nom"},
+      {"ajuste-defit{", "Corrente/Tempo definidos"},
+      {"ajuste-trafo{", "Ponto ANSI"},
+      {"ajuste-inrush{", "Corrente InRush"},
+      {"ajuste-fusek{", "Elo fisível tipo K"},
+      {"ajuste-cabo{", "Curva de danos em cabo"},
       {"ajuste-texto{", "Texto"},
   };
   for (const auto& [abre, tipo] : casos) {
