@@ -2,10 +2,9 @@
 // their order, opens the documents named on the command line and runs until
 // the main window closes; then writes the recent-files list and the user
 // curves.
+#include <QTimer>
 #include <memory>
 #include <string>
-
-#include <QTimer>
 
 #include "comando.h"
 #include "curves/curvas_ui.h"

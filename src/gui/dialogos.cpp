@@ -40,9 +40,17 @@ std::unique_ptr<tDIALOGOS> set_dialogos(std::unique_ptr<tDIALOGOS> d) {
   return d;
 }
 
-void set_seletor_curva(tSELETOR f) { seletor_curva() = std::move(f); }
-void set_seletor_elo(tSELETOR f) { seletor_elo() = std::move(f); }
-bool tem_seletor_curva() { return static_cast<bool>(seletor_curva()); }
-bool tem_seletor_elo() { return static_cast<bool>(seletor_elo()); }
+void set_seletor_curva(tSELETOR f) {
+  seletor_curva() = std::move(f);
+}
+void set_seletor_elo(tSELETOR f) {
+  seletor_elo() = std::move(f);
+}
+bool tem_seletor_curva() {
+  return static_cast<bool>(seletor_curva());
+}
+bool tem_seletor_elo() {
+  return static_cast<bool>(seletor_elo());
+}
 
 }  // namespace tarvinel

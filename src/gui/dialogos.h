@@ -30,11 +30,11 @@ enum class tRESPOSTA { sim, nao, ok, cancela };
 // joined by "|" ("Todos|*.coord;*.ajuste;|*.coord|*.coord"), as sel_file
 // builds it.
 struct tPEDIDOARQ {
-  bool salvar = false;      // save dialog, with confirmation before overwriting
-  std::string nome;         // proposed file name (may be a full path)
+  bool salvar = false;  // save dialog, with confirmation before overwriting
+  std::string nome;     // proposed file name (may be a full path)
   std::string filtro;
-  std::string pasta;        // starting folder; empty = the platform's choice
-  std::string extpadrao;    // without the dot; appended to a name typed without one
+  std::string pasta;      // starting folder; empty = the platform's choice
+  std::string extpadrao;  // without the dot; appended to a name typed without one
 };
 
 class tDIALOGOS {

@@ -13,13 +13,19 @@ namespace tarvinel {
 
 namespace {
 
-QWidget* pai() { return QApplication::activeWindow(); }
+QWidget* pai() {
+  return QApplication::activeWindow();
+}
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 // Title of the message boxes: the program's name, as the platform's own
 // message boxes show it.
-QString titulo() { return QApplication::applicationDisplayName(); }
+QString titulo() {
+  return QApplication::applicationDisplayName();
+}
 
 }  // namespace
 

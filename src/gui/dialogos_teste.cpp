@@ -73,6 +73,8 @@ tROTEIRO::tROTEIRO() {
   anterior_ = set_dialogos(std::move(d));
 }
 
-tROTEIRO::~tROTEIRO() { set_dialogos(std::move(anterior_)); }
+tROTEIRO::~tROTEIRO() {
+  set_dialogos(std::move(anterior_));
+}
 
 }  // namespace tarvinel

@@ -23,8 +23,8 @@ class tDIALOGOSTESTE : public tDIALOGOS {
   std::deque<tRESPOSTA> respostas;
   std::deque<std::optional<std::string>> arquivos;
   std::deque<std::optional<std::uint32_t>> cores;
-  std::deque<bool> impressoes;      // print dialog confirmed or not
-  std::deque<bool> configuracoes;   // printer set-up confirmed or not
+  std::deque<bool> impressoes;     // print dialog confirmed or not
+  std::deque<bool> configuracoes;  // printer set-up confirmed or not
   std::deque<std::optional<std::string>> curvas;
   std::deque<std::optional<std::string>> elos;
 

@@ -1,8 +1,9 @@
 #include "fmbase.h"
 
+#include <fmt/format.h>
+
 #include <QLayout>
 #include <QVBoxLayout>
-#include <fmt/format.h>
 
 #include "dialogos.h"
 #include "foundation/projbase.h"
@@ -30,7 +31,9 @@ void tFMBASE::setcaption(const std::string& c) {
   emit captionchanged();
 }
 
-void tFMBASE::printexec(QPrinter& printer) { (void)printer; }
+void tFMBASE::printexec(QPrinter& printer) {
+  (void)printer;
+}
 
 void tFMBASE::loadfromfile(const std::string& filename) {
   if (tPROJBASE* p = projbase()) p->loadfromfile(filename);

@@ -1,5 +1,7 @@
 #include "fmmain.h"
 
+#include <fmt/format.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,7 +16,6 @@
 #include <QToolBar>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <fmt/format.h>
 
 #include "comando.h"
 #include "dialogos.h"
@@ -49,7 +50,9 @@ std::string extensao(const std::string& path) {
 
 }  // namespace
 
-TfmMAIN* TfmMAIN::instancia() { return g_main; }
+TfmMAIN* TfmMAIN::instancia() {
+  return g_main;
+}
 
 TfmMAIN::TfmMAIN(QWidget* parent) : QMainWindow(parent) {
   g_main = this;
@@ -145,12 +148,12 @@ void TfmMAIN::criaacoes() {
     return a;
   };
 
-  QAction* a = cria("NOVOCALC", QStringLiteral("Ajuste/Calculo de rele"),
-                    QStringLiteral("Novo ajuste/calculo de rele"), QKeySequence(Qt::Key_F2), false,
-                    [this] {
-                      fecha_novo();
-                      novocalc();
-                    });
+  QAction* a =
+      cria("NOVOCALC", QStringLiteral("Ajuste/Calculo de rele"),
+           QStringLiteral("Novo ajuste/calculo de rele"), QKeySequence(Qt::Key_F2), false, [this] {
+             fecha_novo();
+             novocalc();
+           });
   a->setIcon(figura(tFIGURA::novocalc));
   a = cria("NOVOCOORD", QStringLiteral("Coordenograma"), QStringLiteral("Novo coordenograma"),
            QKeySequence(Qt::Key_F3), false, [this] {
@@ -324,7 +327,9 @@ void TfmMAIN::set_sobre(std::function<void()> f) {
   miSOBRE_->setEnabled(static_cast<bool>(sobre_));
 }
 
-void TfmMAIN::set_checkchangelog(std::function<void()> f) { checkchangelog_ = std::move(f); }
+void TfmMAIN::set_checkchangelog(std::function<void()> f) {
+  checkchangelog_ = std::move(f);
+}
 
 void TfmMAIN::set_manual(std::function<void()> f) {
   manual_ = std::move(f);
@@ -380,8 +385,8 @@ void TfmMAIN::loadfile(bool asref, std::string filename) {
   const tTIPODOC* t = ext.size() > 1 ? tipo(ext.substr(1)) : nullptr;
   if (t == nullptr || !t->abre || !t->cria) {
     if (t == nullptr && (ext == ".coord" || ext == ".ajuste")) {
-      dialogos().erro(
-          fmt::format("Os arquivos \"{}\" ainda não podem ser abertos nesta versão do programa.", ext));
+      dialogos().erro(fmt::format(
+          "Os arquivos \"{}\" ainda não podem ser abertos nesta versão do programa.", ext));
     } else {
       dialogos().erro("Tipo de arquivo desconhecido.");
     }
@@ -500,7 +505,9 @@ bool TfmMAIN::event(QEvent* e) {
   return QMainWindow::event(e);
 }
 
-void TfmMAIN::mostra_hint(const QString& texto) { status_->setText(texto_hint(texto)); }
+void TfmMAIN::mostra_hint(const QString& texto) {
+  status_->setText(texto_hint(texto));
+}
 
 bool TfmMAIN::eventFilter(QObject* o, QEvent* e) {
   if (!o->isWidgetType()) return false;

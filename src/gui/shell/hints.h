@@ -8,6 +8,8 @@ namespace tarvinel {
 
 inline constexpr int kHINTHIDE = 5000;
 
-inline QString texto_hint(QString hint) { return hint.replace('$', '\n'); }
+inline QString texto_hint(QString hint) {
+  return hint.replace('$', '\n');
+}
 
 }  // namespace tarvinel

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
 #include <algorithm>
-#include <QPainterPath>
-#include <QPixmap>
 
 namespace tarvinel {
 
@@ -23,8 +23,10 @@ void folha(QPainter& p) {
 void grade_log(QPainter& p, const QRectF& r) {
   p.setPen(QPen(QColor(200, 200, 210), 0.8));
   for (double f : {0.33, 0.66}) {
-    p.drawLine(QPointF(r.left() + f * r.width(), r.top()), QPointF(r.left() + f * r.width(), r.bottom()));
-    p.drawLine(QPointF(r.left(), r.top() + f * r.height()), QPointF(r.right(), r.top() + f * r.height()));
+    p.drawLine(QPointF(r.left() + f * r.width(), r.top()),
+               QPointF(r.left() + f * r.width(), r.bottom()));
+    p.drawLine(QPointF(r.left(), r.top() + f * r.height()),
+               QPointF(r.right(), r.top() + f * r.height()));
   }
 }
 
@@ -249,7 +251,9 @@ class tFIGURAENGINE : public QIconEngine {
 
 }  // namespace
 
-QIcon figura(tFIGURA f) { return QIcon(new tFIGURAENGINE(f)); }
+QIcon figura(tFIGURA f) {
+  return QIcon(new tFIGURAENGINE(f));
+}
 
 QIcon figura_doc(const std::string& extdef) {
   if (extdef == "coord") return figura(tFIGURA::novocoord);

@@ -1,10 +1,11 @@
 #include "msglog.h"
 
+#include <fmt/format.h>
+
 #include <QAction>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTime>
-#include <fmt/format.h>
 
 namespace tarvinel {
 
@@ -20,7 +21,7 @@ class tLOGDELEGATE : public QStyledItemDelegate {
     const QString linha = ix.data(Qt::DisplayRole).toString();
     p->save();
     const QColor fundo = (opt.state & QStyle::State_Selected) ? QColor(0xC0, 0xC0, 0xC0)
-                                                               : opt.palette.color(QPalette::Base);
+                                                              : opt.palette.color(QPalette::Base);
     p->fillRect(opt.rect, fundo);
     p->setPen(tLOG::cor(linha));
     p->setFont(opt.font);
@@ -51,7 +52,9 @@ void tLOG::add(const std::string& texto) {
   scrollToBottom();
 }
 
-void tLOG::limpa() { clear(); }
+void tLOG::limpa() {
+  clear();
+}
 
 QColor tLOG::cor(const QString& linha) {
   return linha.contains('#') ? QColor(0xFF, 0, 0) : QColor(0, 0, 0);

@@ -12,6 +12,22 @@
 namespace tarvinel {
 
 namespace {
+// The list is written in UTF-8; a list that is not valid UTF-8 comes from the
+// 8-bit code page of older versions.
+bool utf8_valido(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    char32_t c;
+    const std::size_t n = readutf8(s, i, c);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
 bool iguais(const std::string& a, const std::string& b) {
   return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) == 0;
 }
@@ -35,9 +51,8 @@ void tRECENTES::clear() {
 void tRECENTES::ler(const std::string& path) {
   std::vector<std::string> linhas;
   try {
-    // Older lists were written in the 8-bit code page; decodetext takes UTF-8
-    // and Windows-1252 alike.
-    linhas = splitlines(decodetext(lerbytes(path)));
+    const std::string bytes = lerbytes(path);
+    linhas = splitlines(utf8_valido(bytes) ? bytes : decodetext(bytes));
   } catch (...) {
     linhas.clear();
   }

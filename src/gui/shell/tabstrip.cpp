@@ -34,7 +34,9 @@ QString tTABSTRIP::nome_aba(const std::string& caption) {
   return c.mid(k + 1);
 }
 
-QSize tTABSTRIP::sizeHint() const { return QSize(400, kALTURA); }
+QSize tTABSTRIP::sizeHint() const {
+  return QSize(400, kALTURA);
+}
 
 void tTABSTRIP::paintEvent(QPaintEvent*) {
   QPainter p(this);
