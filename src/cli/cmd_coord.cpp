@@ -4,6 +4,9 @@
 // with the relay counter reset, then the file loaded into it, so converting
 // gives exactly what opening and saving gives.
 
+#include <fmt/printf.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -67,10 +70,18 @@ std::string separa(const tARGS& args, bool aceita_tamanho, tPALAVRAS& p) {
 
 #ifdef TARVINEL_HAS_PLATFORM
 
+// Qt's own notes (a missing runtime folder, font fallbacks) are in English
+// and say nothing about the chart; stderr is kept for the program's messages.
+void mensagemqt(QtMsgType tipo, const QMessageLogContext&, const QString& msg) {
+  if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+    std::fputs((msg.toStdString() + "\n").c_str(), stderr);
+}
+
 // Fonts and painting need a GUI application object; the command line has no
 // screen, so unless the user chose a platform it draws offscreen.
 std::unique_ptr<QGuiApplication> aplicacao() {
   if (QCoreApplication::instance() != nullptr) return nullptr;
+  qInstallMessageHandler(mensagemqt);
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   static int argc = 1;
   static char nome[] = "tarvinel-cli";
@@ -127,6 +138,8 @@ int cmd_image(const tARGS& args) {
   tAJUSTE_CURSOR cursores;
   // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA.
   const QImage img = imagemcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
+  if (img.isNull())
+    return erro(fmt::sprintf("memória insuficiente para uma imagem de %dx%d pixels", w, h));
   if (jpg)
     gravajpg(p.saida, img);
   else

@@ -41,6 +41,7 @@ pngtam() {
 # --- image
 "$cli" image -o "$tmp/grafico.jpg" 2>"$tmp/err"
 confere "image: saída" 0 $?
+confere "image: nada em stderr" "" "$(cat "$tmp/err")"
 confere "image: JPEG 1024x768" "1024x768" "$(jpgtam "$tmp/grafico.jpg")"
 "$cli" image -o "$tmp/grafico.PNG" --size 800x600 2>/dev/null
 confere "image --size: saída" 0 $?
