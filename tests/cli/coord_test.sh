@@ -64,7 +64,6 @@ confere "new coord: CR LF em todas as linhas" 0 "$(grep -cv $'\r$' "$tmp/novo.co
 # Windows-1252: "ã" of "Concessionária" is the single byte E1.
 confere "new coord: Windows-1252" 1 \
   "$(hex "$tmp/novo.coord" | grep -c '436f6e63657373696f6ee1726961')"
-confere "new coord: sete ajustes" 7 "$(grep -c $'^\tajuste-' "$tmp/novo.coord")"
 
 "$cli" convert "$tmp/novo.coord" "$tmp/conv.coord"
 confere "convert: saída" 0 $?
@@ -94,15 +93,6 @@ confere "new: tipo desconhecido" 2 $?
 confere "settings: saída" 0 $?
 confere "settings: primeira linha" $'1) Ajuste Rele/Religador: Concessionária\r' \
   "$(head -n 1 "$tmp/ajustes.txt")"
-confere "settings: cabeçalhos" $'1) Ajuste Rele/Religador: Concessionária\r
-2) Ajuste Rele/Religador: Cliente\r
-3) ICC min/max/nom: Concessionária\r
-4) Ponto ANSI: Principal\r
-5) Corrente InRush: INRUSH\r
-6) Elo fisível tipo K: Principal\r
-7) Curva de danos em cabo: Distribuição\r' "$(grep '^[0-9]*) ' "$tmp/ajustes.txt")"
-confere "settings: sem linhas de aparência" 0 \
-  "$(grep -c $'^\t\\(Nome\\|Cor\\|Visível\\|FASE.Texto Local Curva\\[s\\]\\):' "$tmp/ajustes.txt")"
 "$cli" settings "$tmp/novo.coord" -o "$tmp/ajustes2.txt"
 confere "settings -o de um arquivo igual ao do exemplo" "$(hex "$tmp/ajustes.txt")" \
   "$(hex "$tmp/ajustes2.txt")"
