@@ -1,0 +1,607 @@
+#include "coordx.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <fmt/printf.h>
+
+#include "comando.h"
+#include "coordimpressao.h"
+#include "coordination/ajuste_cabo.h"
+#include "coordination/ajuste_fuse.h"
+#include "coordination/ajuste_marcas.h"
+#include "coordination/ajuste_religa.h"
+#include "coordination/ajuste_trafo.h"
+#include "curves/janela.h"
+#include "dialogos.h"
+#include "foundation/arquivo.h"
+#include "foundation/numtxt.h"
+#include "listaajustes.h"
+#include "pbchart.h"
+#include "shell/fmmain.h"
+#include "shell/selfile.h"
+#include "vlprop.h"
+
+namespace tarvinel {
+
+namespace {
+
+constexpr int kLARGURA_ESQUERDA = 337;
+constexpr int kFOLGA_TELA = 50;
+
+constexpr const char* kPERGUNTA_APLICAR =
+    "Uma ou mais propriedades do item selecionado foram alteradas. Deseja aplicar as "
+    "alterações?";
+constexpr const char* kCOLAR =
+    "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.";
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+std::string texto_entrada(int i, const tAJUSTE& a) {
+  return fmt::sprintf("%d) %s: %s", i + 1, a.paramname, a.caption);
+}
+
+// The rows whose "..." opens the curve browser.
+bool linha_curva(const std::string& key) {
+  return key == "FASE.Curva Principal" || key == "NEUT.Curva Principal" ||
+         key == "Curva Principal";
+}
+
+std::unique_ptr<tAJUSTE> novo_ajuste(tNOVOAJUSTE tag) {
+  switch (tag) {
+    case tNOVOAJUSTE::religa:
+      return std::make_unique<tAJUSTE_RELIGA>();
+    case tNOVOAJUSTE::cabo:
+      return std::make_unique<tAJUSTE_CABO>();
+    case tNOVOAJUSTE::minmax:
+      return std::make_unique<tAJUSTE_MINMAX>();
+    case tNOVOAJUSTE::trafo:
+      return std::make_unique<tAJUSTE_TRAFO>();
+    case tNOVOAJUSTE::inrush:
+      return std::make_unique<tAJUSTE_INRUSH>();
+    case tNOVOAJUSTE::fuse:
+      return std::make_unique<tAJUSTE_FUSE>();
+    case tNOVOAJUSTE::curva:
+      return std::make_unique<tAJUSTE_CURVA>();
+    case tNOVOAJUSTE::texto:
+      return std::make_unique<tAJUSTE_TEXTO>();
+  }
+  return nullptr;
+}
+
+// "Any key pressed in vlPROP" counts as an edit of the general data.
+class tTECLAS : public QObject {
+ public:
+  tTECLAS(QObject* parent, std::function<void()> f) : QObject(parent), f_(std::move(f)) {}
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::KeyPress) f_();
+    return QObject::eventFilter(o, e);
+  }
+
+ private:
+  std::function<void()> f_;
+};
+
+}  // namespace
+
+// ---- creation -------------------------------------------------------------------
+
+TfmCOORD::TfmCOORD() : proj(std::make_unique<tPRJCOORD>()) {
+  extdef = "coord";
+  setcaption("novo coordenograma");
+  changed = false;
+
+  // The chart's time range stays 0.01 to 100 s; the current range comes from
+  // the two limit lists at every drawing.
+  chart.limites = tRECTX{1, 10000, 0.01, 100};
+
+  vlprop.setvalue("Título", "");
+  vlprop.setvalue("Subestação", "");
+  vlprop.setvalue("Alimentador", "");
+  vlprop.setvalue("Responsavel", "");
+
+  criacontroles();
+  criamenu();
+
+  pcMAIN->setCurrentIndex(0);
+  showitens(false);
+  showprop();
+}
+
+TfmCOORD::~TfmCOORD() {
+  // The views refer to the models of this object; detach them before the
+  // panel (and the views) go with the base.
+  if (vlITEM != nullptr) vlITEM->setgrid(nullptr);
+  if (vlPROP != nullptr) vlPROP->setgrid(nullptr);
+}
+
+void TfmCOORD::criacontroles() {
+  QWidget* pn = pnCONTAINER;
+  auto* raiz = new QHBoxLayout(pn);
+  raiz->setContentsMargins(0, 0, 0, 0);
+  raiz->setSpacing(2);
+
+  auto* esquerda = new QWidget(pn);
+  esquerda->setFixedWidth(kLARGURA_ESQUERDA);
+  auto* le = new QVBoxLayout(esquerda);
+  le->setContentsMargins(2, 2, 2, 2);
+  raiz->addWidget(esquerda);
+
+  pcMAIN = new QTabWidget(esquerda);
+  pcMAIN->setObjectName(QStringLiteral("pcMAIN"));
+  le->addWidget(pcMAIN, 1);
+
+  // Page "Ajustes".
+  auto* pgAJUSTES = new QWidget;
+  auto* la = new QVBoxLayout(pgAJUSTES);
+  la->addWidget(titulo_verde(QStringLiteral("Ajustes Instalados"), pgAJUSTES));
+  auto* linha = new QHBoxLayout;
+  linha->setSpacing(2);
+  cbLISTA = new tLISTAAJUSTES(pgAJUSTES);
+  cbLISTA->setObjectName(QStringLiteral("cbLISTA"));
+  cbLISTA->setToolTip(QStringLiteral(
+      "Selecione um dos ajustes instalados e modifique as propriedades do mesmo utilizando a "
+      "tabela abaixo"));
+  Image1 = new QToolButton(pgAJUSTES);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setArrowType(Qt::UpArrow);
+  Image1->setAutoRaise(true);
+  Image1->setToolTip(QStringLiteral("Mover item para cima."));
+  Image2 = new QToolButton(pgAJUSTES);
+  Image2->setObjectName(QStringLiteral("Image2"));
+  Image2->setArrowType(Qt::DownArrow);
+  Image2->setAutoRaise(true);
+  Image2->setToolTip(QStringLiteral("Mover item para baixo."));
+  Button3 = new QPushButton(QStringLiteral("-"), pgAJUSTES);
+  Button3->setObjectName(QStringLiteral("Button3"));
+  Button3->setFixedWidth(28);
+  Button3->setToolTip(QStringLiteral("Excluir ajuste selecionado"));
+  btADD = new QToolButton(pgAJUSTES);
+  btADD->setObjectName(QStringLiteral("btADD"));
+  btADD->setText(QStringLiteral("+"));
+  btADD->setToolTip(QStringLiteral("Adicionar ajustes ao coordenograma"));
+  btADD->setPopupMode(QToolButton::MenuButtonPopup);
+  linha->addWidget(cbLISTA, 1);
+  linha->addWidget(Image1);
+  linha->addWidget(Image2);
+  linha->addWidget(Button3);
+  linha->addWidget(btADD);
+  la->addLayout(linha);
+  la->addWidget(titulo_verde(QStringLiteral("Propriedades"), pgAJUSTES));
+  vlITEM = new tVLPROP(pgAJUSTES);
+  vlITEM->setObjectName(QStringLiteral("vlITEM"));
+  vlITEM->setgrid(&vlitem);
+  la->addWidget(vlITEM, 1);
+  pcMAIN->addTab(pgAJUSTES, QStringLiteral("Ajustes"));
+
+  // Page "Geral".
+  auto* pgGERAL = new QWidget;
+  auto* lg = new QVBoxLayout(pgGERAL);
+  lg->addWidget(titulo_verde(QStringLiteral("Informações gerais"), pgGERAL));
+  vlPROP = new tVLPROP(pgGERAL);
+  vlPROP->setObjectName(QStringLiteral("vlPROP"));
+  vlPROP->setgrid(&vlprop);
+  lg->addWidget(vlPROP, 1);
+  pcMAIN->addTab(pgGERAL, QStringLiteral("Geral"));
+
+  // Page "Gráfico".
+  auto* pgGRAF = new QWidget;
+  auto* lf = new QVBoxLayout(pgGRAF);
+  lf->addWidget(titulo_verde(QStringLiteral("Configurações do gráfico"), pgGRAF));
+  auto caixa = [&](const char* nome, const char* texto, bool marcado) {
+    auto* c = new QCheckBox(QString::fromUtf8(texto), pgGRAF);
+    c->setObjectName(QString::fromLatin1(nome));
+    c->setChecked(marcado);
+    lf->addWidget(c);
+    return c;
+  };
+  cbLEGENDA = caixa("cbLEGENDA", "Mostrar legendas no gráfico", true);
+  cbFASE = caixa("cbFASE", "Mostrar curvas de fase", true);
+  cbNEUTRO = caixa("cbNEUTRO", "Mostrar curvas de neutro", true);
+  cbSEPARAR = caixa("cbSEPARAR", "Imprimir FASE/NEUTRO separadamente", false);
+  cbCURSOR = caixa("cbCURSOR", "Cursor de medição", false);
+  cbCURSOR->setToolTip(QStringLiteral(
+      "Utilize o botão esquerdo do mouse para definir o ponto A e utiliz eo botão direito para "
+      "definir o ponto B."));
+  cbLINHA = caixa("cbLINHA", "Curva de FASE pontilhada", false);
+  cbLINHA->setToolTip(QStringLiteral("Define tipo de traçado da curva de FASE/NEUTRO"));
+  auto* limites = new QHBoxLayout;
+  auto* lbLIM = new QLabel(QStringLiteral("Lmites do gráfico:"), pgGRAF);
+  lbLIM->setToolTip(QStringLiteral("Faixa de corrente a ser exibida no gráfico"));
+  cbLIMITE_INF = new QComboBox(pgGRAF);
+  cbLIMITE_INF->setObjectName(QStringLiteral("cbLIMITE_INF"));
+  for (const char* s : {"1", "3", "5", "7", "10", "30", "50", "70", "100", "300", "500"})
+    cbLIMITE_INF->addItem(QString::fromLatin1(s));
+  cbLIMITE_INF->setCurrentIndex(0);
+  cbLIMITE_SUP = new QComboBox(pgGRAF);
+  cbLIMITE_SUP->setObjectName(QStringLiteral("cbLIMITE_SUP"));
+  for (const char* s : {"1", "3", "5", "7", "10", "50", "100"})
+    cbLIMITE_SUP->addItem(QString::fromLatin1(s));
+  cbLIMITE_SUP->setCurrentText(QStringLiteral("10"));
+  limites->addWidget(lbLIM);
+  limites->addWidget(cbLIMITE_INF);
+  limites->addWidget(new QLabel(QStringLiteral("[A] até"), pgGRAF));
+  limites->addWidget(cbLIMITE_SUP);
+  limites->addWidget(new QLabel(QStringLiteral("[kA]"), pgGRAF));
+  limites->addStretch(1);
+  lf->addLayout(limites);
+  lf->addStretch(1);
+  pcMAIN->addTab(pgGRAF, QStringLiteral("Gráfico"));
+
+  mmHINT = new QPlainTextEdit(esquerda);
+  mmHINT->setObjectName(QStringLiteral("mmHINT"));
+  mmHINT->setReadOnly(true);
+  mmHINT->setToolTip(QStringLiteral("Dicas e informações sobre o parâmetro selecionado"));
+  mmHINT->setPlainText(
+      QStringLiteral("Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função."));
+  mmHINT->setFixedHeight(mmHINT->fontMetrics().lineSpacing() * 5 + 10);
+  le->addWidget(mmHINT);
+
+  btAPLICAR = new QPushButton(QStringLiteral("Aplicar Alterações"), esquerda);
+  btAPLICAR->setObjectName(QStringLiteral("btAPLICAR"));
+  btAPLICAR->setToolTip(
+      QStringLiteral("Aplica as alterações feitas nas propriedades do item selecionado."));
+  btAPLICAR->setMinimumHeight(40);
+  btAPLICAR->setEnabled(false);
+  le->addWidget(btAPLICAR);
+
+  lbCURSORX = new QLabel(QStringLiteral("0s/0A"), esquerda);
+  lbCURSORX->setObjectName(QStringLiteral("lbCURSORX"));
+  lbCURSORX->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  QFont negrito = lbCURSORX->font();
+  negrito.setBold(true);
+  lbCURSORX->setFont(negrito);
+  le->addWidget(lbCURSORX);
+
+  pbCHART = new tPBCHART(pn);
+  raiz->addWidget(pbCHART, 1);
+
+  // ---- behaviour ----
+  pbCHART->desenha = [this](tCANVAS& c, int w, int h) { drawto(c, w, kFOLGA_TELA, h); };
+  pbCHART->clique = [this](double x, double y, Qt::MouseButton b) {
+    comando([&] { clique_chart(x, y, b); });
+  };
+  pbCHART->move = [this](double x, double y) { move_chart(x, y); };
+
+  connect(cbLISTA, &QComboBox::activated, this, [this](int i) { comando([&] { seleciona(i); }); });
+  connect(Image1, &QToolButton::clicked, this, [this] { comando([&] { mover(-1); }); });
+  connect(Image2, &QToolButton::clicked, this, [this] { comando([&] { mover(+1); }); });
+  connect(Button3, &QPushButton::clicked, this, [this] { comando([&] { excluir(); }); });
+  // The button's own face opens the menu below its bottom-left corner, as
+  // its arrow does.
+  connect(btADD, &QToolButton::clicked, this, [this] { btADD->showMenu(); });
+  connect(btAPLICAR, &QPushButton::clicked, this, [this] { comando([&] { aplicar(); }); });
+
+  connect(vlITEM, &tVLPROP::alterado, this, [this] {
+    if (ajsel != nullptr) btAPLICAR->setEnabled(true);
+  });
+  connect(vlITEM, &tVLPROP::botao, this,
+          [this](const QString& key) { comando([&] { botao_item(key.toStdString()); }); });
+  connect(vlITEM->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { hint_item(vlITEM->chave_atual()); });
+  connect(vlPROP, &tVLPROP::alterado, this, [this] { btAPLICAR->setEnabled(true); });
+  vlPROP->installEventFilter(new tTECLAS(vlPROP, [this] { btAPLICAR->setEnabled(true); }));
+
+  for (QCheckBox* c : {cbLEGENDA, cbFASE, cbNEUTRO, cbCURSOR, cbLINHA})
+    connect(c, &QCheckBox::toggled, this, [this] { redesenha(); });
+  connect(cbLIMITE_INF, &QComboBox::currentIndexChanged, this, [this] { redesenha(); });
+  connect(cbLIMITE_SUP, &QComboBox::currentIndexChanged, this, [this] { redesenha(); });
+}
+
+void TfmCOORD::criamenu() {
+  pmAJUSTE = new QMenu(btADD);
+  pmAJUSTE->setObjectName(QStringLiteral("pmAJUSTE"));
+  const char* entradas[] = {"Ajuste Rele/Religador", "Curva de dano em cabo", "ICC min/max/nom",
+                            "Ponto ANSI",            "Corrente InRush",       "Elo fusível",
+                            "Curva de proteção",     "Texto/Simbolo"};
+  for (int tag = 0; tag < 8; ++tag) {
+    QAction* a = pmAJUSTE->addAction(QString::fromUtf8(entradas[tag]));
+    a->setData(tag);
+    connect(a, &QAction::triggered, this,
+            [this, tag] { comando([&] { pmAjusteClick(static_cast<tNOVOAJUSTE>(tag)); }); });
+  }
+  btADD->setMenu(pmAJUSTE);
+}
+
+std::unique_ptr<TfmCOORD> novocoord() {
+  religacount_reset();
+  return std::make_unique<TfmCOORD>();
+}
+
+void registra_coord(TfmMAIN& fm) {
+  tTIPODOC t;
+  t.ext = "coord";
+  t.abre = true;
+  t.cria = [] { return std::unique_ptr<tFMBASE>(novocoord()); };
+  fm.registra(std::move(t));
+}
+
+// ---- the document ------------------------------------------------------------------
+
+void TfmCOORD::showprop() {
+  vlprop.setvalue("Título", proj->titulo);
+  vlprop.setvalue("Subestação", proj->subestacao);
+  vlprop.setvalue("Alimentador", proj->alimentador);
+  vlprop.setvalue("Responsavel", proj->projetista);
+  vlprop.setvalue("Tensão primária [kV]", real2txt(proj->ten_nom, 2));
+}
+
+void TfmCOORD::getprop() {
+  proj->titulo = vl_getstr(vlprop, "Título", proj->titulo);
+  proj->subestacao = vl_getstr(vlprop, "Subestação", proj->subestacao);
+  proj->alimentador = vl_getstr(vlprop, "Alimentador", proj->alimentador);
+  proj->projetista = vl_getstr(vlprop, "Responsavel", proj->projetista);
+  proj->ten_nom = txt2real(vlprop.value("Tensão primária [kV]"), 13.8, 0.1, 100);
+}
+
+void TfmCOORD::loadfromfile(const std::string& filename) {
+  tFMBASE::loadfromfile(filename);
+  showitens(false);
+  redesenha();
+}
+
+// ---- the item list ---------------------------------------------------------------
+
+tAJUSTE* TfmCOORD::ajuste_da_entrada(int i) const { return cbLISTA->ajuste(i); }
+
+int TfmCOORD::selecionado() const {
+  return ajsel == nullptr ? -1 : proj->ajustes.indexof(ajsel);
+}
+
+void TfmCOORD::showitens(bool updatecap) {
+  tAJUSTE_LISTA& l = proj->ajustes;
+  if (l.count() == 0) {
+    ajsel = nullptr;
+    vlitem.clear();
+    vlITEM->recarrega();
+    cbLISTA->clear();
+    return;
+  }
+  if (updatecap && cbLISTA->count() == l.count()) {
+    for (int i = 0; i < l.count(); ++i) {
+      const tAJUSTE* a = l.Getajustes(i);
+      cbLISTA->atualiza(i, qs(texto_entrada(i, *a)), a->color);
+    }
+    cbLISTA->update();
+    return;
+  }
+  {
+    const QSignalBlocker b(cbLISTA);
+    cbLISTA->clear();
+    for (int i = 0; i < l.count(); ++i) {
+      tAJUSTE* a = l.Getajustes(i);
+      cbLISTA->adiciona(qs(texto_entrada(i, *a)), a, a->color);
+    }
+  }
+  const int ultimo = l.count() - 1;
+  cbLISTA->setCurrentIndex(ultimo);
+  seleciona(ultimo);
+}
+
+bool TfmCOORD::seleciona(int i) {
+  if (btAPLICAR->isEnabled()) {
+    switch (dialogos().pergunta(kPERGUNTA_APLICAR, tBOTOES::simnaocancela)) {
+      case tRESPOSTA::sim:
+        aplicar();
+        break;
+      case tRESPOSTA::nao:
+        break;
+      default: {
+        // The previous setting stays, with its edits, and so does its entry.
+        const QSignalBlocker b(cbLISTA);
+        cbLISTA->setCurrentIndex(selecionado());
+        return false;
+      }
+    }
+  }
+  ajsel = nullptr;
+  vlitem.clear();
+  ajsel = ajuste_da_entrada(i);
+  if (ajsel != nullptr) {
+    const QSignalBlocker b(cbLISTA);
+    cbLISTA->setCurrentIndex(i);
+    ajsel->showprop(vlitem);
+  }
+  vlITEM->recarrega();
+  // The first property under the first section title.
+  if (vlitem.count() > 1) vlITEM->setCurrentIndex(vlITEM->model()->index(1, 1));
+  btAPLICAR->setEnabled(false);
+  return true;
+}
+
+void TfmCOORD::aplicar() {
+  changed = true;
+  getprop();
+  showprop();
+  if (ajsel != nullptr) {
+    ajsel->getprop(vlitem);
+    ajsel->showprop(vlitem);
+    showitens(true);
+  }
+  emit captionchanged();
+  redesenha();
+  btAPLICAR->setEnabled(false);
+}
+
+void TfmCOORD::pmAjusteClick(tNOVOAJUSTE tag) {
+  std::unique_ptr<tAJUSTE> a = novo_ajuste(tag);
+  if (!a) return;
+  proj->ajustes.add(std::move(a));
+  showitens(false);
+  redesenha();
+}
+
+void TfmCOORD::excluir() {
+  if (ajsel == nullptr) return;
+  std::unique_ptr<tAJUSTE> fora = proj->ajustes.remove(ajsel);
+  ajsel = nullptr;
+  vlitem.clear();
+  // The edits still pending were those of the setting just deleted: nothing
+  // is left to ask about them.
+  btAPLICAR->setEnabled(false);
+  fora.reset();
+  showitens(false);
+  redesenha();
+  btAPLICAR->setEnabled(false);
+}
+
+void TfmCOORD::mover(int tag) {
+  const int de = selecionado();
+  if (de < 0) return;
+  const int ultimo = proj->ajustes.count() - 1;
+  const int para = std::clamp(de + tag, 0, ultimo);
+  if (para == de) return;
+  proj->ajustes.move(de, para);
+  // The same setting stays selected, with the grid and any edits not yet
+  // applied: only the entries change places and numbers.
+  {
+    const QSignalBlocker b(cbLISTA);
+    cbLISTA->clear();
+    for (int i = 0; i <= ultimo; ++i) {
+      tAJUSTE* a = proj->ajustes.Getajustes(i);
+      cbLISTA->adiciona(qs(texto_entrada(i, *a)), a, a->color);
+    }
+    cbLISTA->setCurrentIndex(para);
+  }
+  redesenha();
+}
+
+// ---- the property grid -----------------------------------------------------------
+
+void TfmCOORD::hint_item(const std::string& key) {
+  if (ajsel == nullptr || key.empty()) return;
+  const std::string hint = ajsel->gethint(key);
+  if (hint == key) return;
+  mmHINT->setPlainText(qs(key + ":\n" + hint));
+}
+
+void TfmCOORD::botao_item(const std::string& key) {
+  if (ajsel == nullptr || vlitem.find(key) == nullptr) return;
+  const std::string atual = vlitem.value(key);
+  std::optional<std::string> novo;
+  if (key == "Cor") {
+    const std::optional<std::uint32_t> c =
+        dialogos().cor(static_cast<std::uint32_t>(txt2int(atual, 0, 0, 0)));
+    if (c) novo = cor2txt(static_cast<tCOR>(*c & 0xFFFFFF));
+  } else if (linha_curva(key)) {
+    novo = dialogos().curva(atual);
+  } else if (key.find("ELO") != std::string::npos) {
+    novo = dialogos().elo(atual);
+  }
+  if (!novo) return;
+  vlitem.setvalue(key, *novo);
+  btAPLICAR->setEnabled(true);
+}
+
+// ---- drawing and the cursors ---------------------------------------------------------
+
+tOPCOES_GRAF TfmCOORD::opcoes() const {
+  tOPCOES_GRAF o;
+  o.legenda = cbLEGENDA->isChecked();
+  o.fase = cbFASE->isChecked();
+  o.neutro = cbNEUTRO->isChecked();
+  o.linha = cbLINHA->isChecked();
+  o.cursor = cbCURSOR->isChecked();
+  o.lim_inf = txt2int(cbLIMITE_INF->currentText().toStdString(), 0, 0, 0);
+  o.lim_sup = 1000.0 * txt2int(cbLIMITE_SUP->currentText().toStdString(), 0, 0, 0);
+  return o;
+}
+
+void TfmCOORD::drawto(tCANVAS& canvas, int w, int folga, int h) {
+  drawcoord(*proj, chart, canvas, w, folga, h, opcoes(), &cur_med);
+}
+
+void TfmCOORD::redesenha() {
+  pbCHART->update();
+  cbLISTA->update();
+}
+
+// The mapping of the chart as the screen shows it. Printing and the image
+// export leave the chart sized for their page, so the mouse never relies on
+// the last drawing's size.
+static void mapa_tela(tCHARTX& chart, const tOPCOES_GRAF& o, const QWidget& w) {
+  chart.limites.xl = o.lim_inf;
+  chart.limites.xh = o.lim_sup;
+  chart.setwh(w.width(), w.height(), kFOLGA_TELA);
+}
+
+void TfmCOORD::move_chart(double x, double y) {
+  mapa_tela(chart, opcoes(), *pbCHART);
+  const tPOINTX p = chart.px2rl(x, y);
+  lbCURSORX->setText(qs(fmt::sprintf("%.2fs/%.0fA", p.y, p.x)));
+}
+
+void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
+  mapa_tela(chart, opcoes(), *pbCHART);
+  const tPOINTX p = chart.px2rl(x, y);
+  if (botao == Qt::LeftButton) cur_med.c1 = p;
+  if (botao == Qt::RightButton) cur_med.c2 = p;
+  const tPOINTX& a = cur_med.c1;
+  const tPOINTX& b = cur_med.c2;
+  mmHINT->setPlainText(qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
+                                       "Delta   : %5.2fs,%5.0fA",
+                                       a.y, a.x, b.y, b.x, std::fabs(a.y - b.y),
+                                       std::fabs(a.x - b.x))));
+  redesenha();
+}
+
+// ---- print and export ------------------------------------------------------------------
+
+void TfmCOORD::printexec(QPrinter& printer) {
+  imprimecoord(printer, *proj, chart, opcoes(), cbSEPARAR->isChecked(), &cur_med);
+  redesenha();
+}
+
+std::string TfmCOORD::nome_proposto(const std::string& padrao) const {
+  if (curfilename.empty()) return padrao;
+  std::string nome = curfilename;
+  const auto barra = nome.find_last_of("/\\");
+  if (barra != std::string::npos) nome.erase(0, barra + 1);
+  const auto ponto = nome.rfind('.');
+  if (ponto != std::string::npos) nome.erase(ponto);
+  return nome;
+}
+
+void TfmCOORD::savejpg(bool arquivo) {
+  const QImage img = imagemcoord(*proj, chart, opcoes(), &cur_med);
+  redesenha();
+  if (arquivo) {
+    std::string nome = nome_proposto("nova imagem");
+    if (!sel_file(nome, {"jpg"}, true)) return;
+    gravajpg(nome, img);
+    return;
+  }
+  QApplication::clipboard()->setImage(img);
+  dialogos().info(std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") +
+                  kCOLAR);
+}
+
+void TfmCOORD::saveprop(bool arquivo) {
+  // The text is made in a grid of its own: the item grid, with any edits
+  // not yet applied, stays as it is.
+  const std::string texto = textoajustes(*proj);
+  if (arquivo) {
+    std::string nome = nome_proposto("ajustes");
+    if (sel_file(nome, {"txt"}, true)) gravartexto(nome, texto);
+  } else {
+    QApplication::clipboard()->setText(qs(texto));
+    dialogos().info(std::string("Ajustes foram copiados para área de transfêrencia.\n") + kCOLAR);
+  }
+  showitens(true);
+}
+
+}  // namespace tarvinel

@@ -1,0 +1,169 @@
+#pragma once
+// TfmCOORD, the document window of a coordination chart. It owns the project
+// (tPRJCOORD) and shows its settings in an item list, lets the user add,
+// delete, reorder and edit them through a property grid, edits the chart's
+// general data, and draws the chart with a live cursor readout and a pair of
+// measuring cursors. The chart, the printed pages and the exported picture
+// are all drawn by drawcoord from the page "Gráfico"'s options (opcoes()).
+//
+// Edits in the grids reach the document only through Apply ("Aplicar
+// Alterações"), which alone marks the document changed; btAPLICAR enabled is
+// the window's record of edits not yet applied.
+//
+// Ownership: the window owns proj, chart and cur_med; ajsel points into
+// proj's list and is none exactly when that list is empty (and briefly while
+// the selection changes). Every control lives on pnCONTAINER.
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "chart/chartx.h"
+#include "coordination/ajuste_texto.h"
+#include "coordination/coordchart.h"
+#include "coordination/prjcoord.h"
+#include "foundation/grade.h"
+#include "shell/fmbase.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+
+namespace tarvinel {
+
+class TfmMAIN;
+class tLISTAAJUSTES;
+class tPBCHART;
+class tVLPROP;
+
+// Classes of the add menu, by tag (position in the menu).
+enum class tNOVOAJUSTE {
+  religa = 0,
+  cabo = 1,
+  minmax = 2,
+  trafo = 3,
+  inrush = 4,
+  fuse = 5,
+  curva = 6,
+  texto = 7
+};
+
+class TfmCOORD : public tFMBASE {
+  Q_OBJECT
+
+ public:
+  // A window holding a new project with the example settings. The relay
+  // counter is left as it is: novocoord resets it first.
+  TfmCOORD();
+  ~TfmCOORD() override;
+
+  // ---- tFMBASE ----------------------------------------------------------------
+  tPROJBASE* projbase() override { return proj.get(); }
+  // Project -> the grid "Geral".
+  void showprop() override;
+  // The grid "Geral" -> project; an unreadable primary voltage becomes 13.8.
+  void getprop() override;
+  // The base reading, then the item list rebuilt (the last setting selected).
+  void loadfromfile(const std::string& filename) override;
+  // The chart page (or the phase and neutral pages) and the summary page on
+  // the printer chosen in the print dialog.
+  void printexec(QPrinter& printer) override;
+  // The chart as a 1024 x 768 JPEG file, or as a picture on the clipboard.
+  void savejpg(bool arquivo) override;
+  // The settings text to a text file, or on the clipboard.
+  void saveprop(bool arquivo) override;
+
+  // ---- the window's own operations ------------------------------------------
+  // The whole chart on any surface of w by h pixels with margin folga.
+  void drawto(tCANVAS& canvas, int w, int folga, int h);
+  // The page "Gráfico" as drawing options (limits from the two lists).
+  tOPCOES_GRAF opcoes() const;
+  // Empty list: no selection, empty grid. updatecap: entry texts and swatches
+  // refreshed, the selection kept. Otherwise: the list rebuilt and the last
+  // setting selected through the selection step.
+  void showitens(bool updatecap);
+  // The selection step for entry i (the user picking it): the apply question
+  // when there are unapplied edits (Cancel keeps the previous setting and its
+  // edits), then the setting shown in the item grid. False when cancelled.
+  bool seleciona(int i);
+  // "Aplicar Alterações".
+  void aplicar();
+  // An entry of the add menu: a new setting of that class at the end of the
+  // list, selected.
+  void pmAjusteClick(tNOVOAJUSTE tag);
+  // "-": the selected setting removed and destroyed, no question.
+  void excluir();
+  // The arrows: -1 up, +1 down.
+  void mover(int tag);
+  // A mouse button on the chart at pixel (x, y): the left one sets cursor A,
+  // the right one cursor B; any button rewrites the three cursor lines.
+  void clique_chart(double x, double y, Qt::MouseButton botao);
+  // The mouse over the chart at pixel (x, y): the readout "%.2fs/%.0fA".
+  void move_chart(double x, double y);
+
+  // The selected setting's position in the list; -1 when none.
+  int selecionado() const;
+
+  // ---- owned objects -------------------------------------------------------------
+  std::unique_ptr<tPRJCOORD> proj;
+  tCHARTX chart;
+  tAJUSTE_CURSOR cur_med;
+  tAJUSTE* ajsel = nullptr;
+  // The models behind the two property grids.
+  tPROPGRID vlitem;
+  tPROPGRID vlprop;
+
+  // ---- controls (all on pnCONTAINER) --------------------------------------------
+  QTabWidget* pcMAIN = nullptr;
+  tLISTAAJUSTES* cbLISTA = nullptr;
+  QToolButton* Image1 = nullptr;  // up
+  QToolButton* Image2 = nullptr;  // down
+  QPushButton* Button3 = nullptr;  // "-"
+  QToolButton* btADD = nullptr;    // "+"
+  QMenu* pmAJUSTE = nullptr;
+  tVLPROP* vlITEM = nullptr;
+  tVLPROP* vlPROP = nullptr;
+  QCheckBox* cbLEGENDA = nullptr;
+  QCheckBox* cbFASE = nullptr;
+  QCheckBox* cbNEUTRO = nullptr;
+  QCheckBox* cbSEPARAR = nullptr;
+  QCheckBox* cbCURSOR = nullptr;
+  QCheckBox* cbLINHA = nullptr;
+  QComboBox* cbLIMITE_INF = nullptr;
+  QComboBox* cbLIMITE_SUP = nullptr;
+  QPlainTextEdit* mmHINT = nullptr;
+  QPushButton* btAPLICAR = nullptr;
+  QLabel* lbCURSORX = nullptr;
+  tPBCHART* pbCHART = nullptr;
+
+ private:
+  void criacontroles();
+  void criamenu();
+  // Repaints the chart (and the list's swatches).
+  void redesenha();
+  // The item grid's "..." button of row `key`.
+  void botao_item(const std::string& key);
+  // The row `key` of the item grid became current: its hint.
+  void hint_item(const std::string& key);
+  // Proposed export name: the document's file name without folder and
+  // extension, or `padrao` for a document without a file.
+  std::string nome_proposto(const std::string& padrao) const;
+  // The entry's setting.
+  tAJUSTE* ajuste_da_entrada(int i) const;
+};
+
+// novocoord: the relay counter reset, so the new chart's relays are
+// "Concessionária" and "Cliente", then a window with a new chart, captioned
+// "novo coordenograma", not changed.
+std::unique_ptr<TfmCOORD> novocoord();
+
+// Registers the chart as a document kind of the main window: "Coordenograma"
+// (F3), ".coord" files, saving and the exports then reach TfmCOORD.
+void registra_coord(TfmMAIN& fm);
+
+}  // namespace tarvinel

@@ -1,0 +1,78 @@
+#include "listaajustes.h"
+
+#include <QPainter>
+#include <QStylePainter>
+
+#include "canvas_qt.h"
+
+namespace tarvinel {
+
+tLISTAAJUSTES::tLISTAAJUSTES(QWidget* parent) : QComboBox(parent) {
+  setItemDelegate(new tLISTADELEGATE(this));
+  setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  setMinimumContentsLength(10);
+}
+
+void tLISTAAJUSTES::adiciona(const QString& texto, tAJUSTE* s, tCOR c) {
+  addItem(texto);
+  const int i = count() - 1;
+  setItemData(i, QVariant::fromValue(reinterpret_cast<quintptr>(s)), ROLE_AJUSTE);
+  setItemData(i, c, ROLE_COR);
+}
+
+void tLISTAAJUSTES::atualiza(int i, const QString& texto, tCOR c) {
+  setItemText(i, texto);
+  setItemData(i, c, ROLE_COR);
+}
+
+tAJUSTE* tLISTAAJUSTES::ajuste(int i) const {
+  if (i < 0 || i >= count()) return nullptr;
+  return reinterpret_cast<tAJUSTE*>(itemData(i, ROLE_AJUSTE).value<quintptr>());
+}
+
+tCOR tLISTAAJUSTES::cor(int i) const { return itemData(i, ROLE_COR).toInt(); }
+
+QRect tLISTAAJUSTES::amostra(const QRect& r) {
+  // Right edge exclusive, as the item rectangle's right() is inclusive.
+  const int dir = r.right() + 1;
+  return QRect(QPoint(dir - 22, r.top() + 2), QPoint(dir - 2 - 1, r.bottom() - 2));
+}
+
+void tLISTAAJUSTES::desenha(QPainter& p, const QRect& r, const QBrush& fundo,
+                            const QColor& texto, const QString& s, tCOR c) {
+  p.save();
+  p.fillRect(r, fundo);
+  p.setPen(texto);
+  const QFontMetrics fm = p.fontMetrics();
+  const QRect area(r.left(), r.top(), std::max(0, r.width() - 24), r.height());
+  p.setClipRect(area);
+  p.drawText(r.left() + 1, r.top() + fm.ascent(), s);
+  p.setClipping(false);
+  p.setPen(Qt::black);
+  p.setBrush(qcolor(c));
+  p.drawRect(amostra(r).adjusted(0, 0, -1, -1));
+  p.restore();
+}
+
+void tLISTAAJUSTES::paintEvent(QPaintEvent*) {
+  QStylePainter p(this);
+  QStyleOptionComboBox opt;
+  initStyleOption(&opt);
+  opt.currentText.clear();
+  p.drawComplexControl(QStyle::CC_ComboBox, opt);
+  if (currentIndex() < 0) return;
+  const QRect r = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+  desenha(p, r, palette().base(), palette().color(QPalette::Text), currentText(), cor(currentIndex()));
+}
+
+void tLISTADELEGATE::paint(QPainter* p, const QStyleOptionViewItem& opt,
+                           const QModelIndex& ix) const {
+  const bool sel = (opt.state & QStyle::State_Selected) != 0;
+  const QBrush fundo = sel ? opt.palette.highlight() : opt.palette.base();
+  const QColor texto = opt.palette.color(sel ? QPalette::HighlightedText : QPalette::Text);
+  p->setFont(opt.font);
+  tLISTAAJUSTES::desenha(*p, opt.rect, fundo, texto, ix.data(Qt::DisplayRole).toString(),
+                         ix.data(tLISTAAJUSTES::ROLE_COR).toInt());
+}
+
+}  // namespace tarvinel

@@ -1,0 +1,491 @@
+// The coordination window driven as the user drives it: the item list (add,
+// select, move, delete), the property grids with Apply and its question, the
+// "..." choosers, the general data, the limits, the cursors and the readout.
+// Dialogs are scripted; edits go in as the grid's editor puts them (the
+// model's setData, then the view's `alterado`).
+//
+// TARVINEL_SALVAR_IMAGEM set in the environment writes screenshots of the
+// window with the example chart, one per page, as coord_janela_<page>.png in
+// the temporary folder.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "chart/canvas_rec.h"
+#include "coordination/ajuste_religa.h"
+#include "coordination/coordx.h"
+#include "coordination/listaajustes.h"
+#include "coordination/pbchart.h"
+#include "curves/inifile.h"
+#include "dialogos_teste.h"
+#include "vlprop.h"
+
+using namespace tarvinel;
+
+namespace {
+
+class tCOORD : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    inifile_open(std::make_unique<tMEMSTORE>());
+    reinicia();
+  }
+
+  // A fresh window, as the main window makes it, with a scripted dialogs
+  // service that has seen nothing yet.
+  void reinicia() {
+    w.reset();
+    w = novocoord();
+    w->container()->resize(1400, 900);
+    w->pbCHART->resize(1000, 700);
+    *dlg = tDIALOGOSTESTE();
+  }
+  void TearDown() override {
+    w.reset();
+    inifile_close();
+  }
+
+  // The entries of the item list, as shown.
+  std::vector<std::string> entradas() const {
+    std::vector<std::string> r;
+    for (int i = 0; i < w->cbLISTA->count(); ++i) r.push_back(w->cbLISTA->itemText(i).toStdString());
+    return r;
+  }
+
+  // What the user typing into a row of a grid amounts to.
+  static void edita(tVLPROP* v, const std::string& key, const std::string& valor) {
+    const int r = v->grid()->indexof(key);
+    ASSERT_GE(r, 0) << key;
+    v->model()->setData(v->model()->index(r, 1), QString::fromStdString(valor), Qt::EditRole);
+    emit v->alterado(QString::fromStdString(key));
+  }
+
+  // The user picking entry i of the item list.
+  void escolhe(int i) {
+    w->cbLISTA->setCurrentIndex(i);
+    emit w->cbLISTA->activated(i);
+  }
+
+  void mouse(QEvent::Type tipo, QPointF p, Qt::MouseButton b) {
+    QMouseEvent ev(tipo, p, w->pbCHART->mapToGlobal(p), b,
+                   tipo == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(b), Qt::NoModifier);
+    QApplication::sendEvent(w->pbCHART, &ev);
+  }
+
+  // Pixel of the chart on the screen for a real point (A, s).
+  QPointF pixel(double a, double s) {
+    tCANVASREC c(w->pbCHART->width(), w->pbCHART->height());
+    w->drawto(c, w->pbCHART->width(), 50, w->pbCHART->height());
+    const tPOINTX p = w->chart.rl2px(a, s);
+    return QPointF(p.x, p.y);
+  }
+
+  std::string dica() const { return w->mmHINT->toPlainText().toStdString(); }
+
+  tROTEIRO dlg;
+  std::unique_ptr<TfmCOORD> w;
+};
+
+}  // namespace
+
+TEST_F(tCOORD, JanelaNova) {
+  EXPECT_EQ(w->caption(), "novo coordenograma");
+  EXPECT_EQ(w->extdef, "coord");
+  EXPECT_EQ(w->changed, false);
+  EXPECT_EQ(entradas(), (std::vector<std::string>{
+                            "1) Ajuste Rele/Religador: Concessionária",
+                            "2) Ajuste Rele/Religador: Cliente",
+                            "3) ICC min/max/nom: Concessionária",
+                            "4) Ponto ANSI: Principal",
+                            "5) Corrente InRush: INRUSH",
+                            "6) Elo fisível tipo K: Principal",
+                            "7) Curva de danos em cabo: Distribuição",
+                        }));
+  EXPECT_EQ(w->cbLISTA->currentIndex(), 6);
+  EXPECT_EQ(w->selecionado(), 6);
+  EXPECT_EQ(w->vlitem.value("Nome"), "Distribuição");
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), false);
+  EXPECT_EQ(w->pcMAIN->currentIndex(), 0);
+  std::vector<std::string> paginas;
+  for (int i = 0; i < w->pcMAIN->count(); ++i) paginas.push_back(w->pcMAIN->tabText(i).toStdString());
+  EXPECT_EQ(paginas, (std::vector<std::string>{"Ajustes", "Geral", "Gráfico"}));
+  std::vector<std::string> geral;
+  for (int i = 0; i < w->vlprop.count(); ++i)
+    geral.push_back(w->vlprop.row(i).key + "=" + w->vlprop.row(i).value);
+  EXPECT_EQ(geral, (std::vector<std::string>{"Título=Título Coordenograma", "Subestação=exemplo",
+                                             "Alimentador=exemplo", "Responsavel=Eng. ...",
+                                             "Tensão primária [kV]=13.80"}));
+  const tOPCOES_GRAF o = w->opcoes();
+  EXPECT_EQ(o.lim_inf, 1);
+  EXPECT_EQ(o.lim_sup, 10000);
+  EXPECT_EQ(o.legenda && o.fase && o.neutro, true);
+  EXPECT_EQ(o.cursor || o.linha || w->cbSEPARAR->isChecked(), false);
+  EXPECT_EQ(w->lbCURSORX->text().toStdString(), "0s/0A");
+}
+
+TEST_F(tCOORD, NovoZeraContadorDeReles) {
+  for (int i = 0; i < 3; ++i) tAJUSTE_RELIGA extra;
+  const auto outra = novocoord();
+  EXPECT_EQ(outra->proj->ajustes.Getajustes(0)->caption, "Concessionária");
+  EXPECT_EQ(outra->proj->ajustes.Getajustes(1)->caption, "Cliente");
+}
+
+// Every entry of the add menu appends its kind and selects it; nothing is
+// changed in the document until Apply.
+TEST_F(tCOORD, MenuAdicionar) {
+  const std::vector<std::pair<std::string, std::string>> esperado = {
+      {"Ajuste Rele/Religador", "Ajuste Rele/Religador"},
+      {"Curva de dano em cabo", "Curva de danos em cabo"},
+      {"ICC min/max/nom", "ICC min/max/nom"},
+      {"Ponto ANSI", "Ponto ANSI"},
+      {"Corrente InRush", "Corrente InRush"},
+      {"Elo fusível", "Elo fisível tipo K"},
+      {"Curva de proteção", "Curva de proteção"},
+      {"Texto/Simbolo", "Texto"},
+  };
+  const QList<QAction*> acoes = w->pmAJUSTE->actions();
+  ASSERT_EQ(acoes.size(), 8);
+  for (int tag = 0; tag < 8; ++tag) {
+    const auto& [entrada, tipo] = esperado[static_cast<std::size_t>(tag)];
+    EXPECT_EQ(acoes[tag]->text().toStdString(), entrada) << "tag " << tag;
+    acoes[tag]->trigger();
+    const int n = w->proj->ajustes.count();
+    EXPECT_EQ(n, 8 + tag) << entrada;
+    EXPECT_EQ(w->proj->ajustes.Getajustes(n - 1)->paramname, tipo) << entrada;
+    EXPECT_EQ(w->selecionado(), n - 1) << entrada;
+    EXPECT_EQ(w->cbLISTA->currentIndex(), n - 1) << entrada;
+    EXPECT_EQ(w->btAPLICAR->isEnabled(), false) << entrada;
+    EXPECT_EQ(w->changed, false) << entrada;
+  }
+  EXPECT_EQ(w->btADD->menu(), w->pmAJUSTE);
+}
+
+TEST_F(tCOORD, AplicarLevaAsEdicoesAoAjuste) {
+  escolhe(1);
+  edita(w->vlITEM, "Nome", "Religador 21");
+  edita(w->vlITEM, "FASE.DialTime [s]", "0,35");
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), true);
+  EXPECT_EQ(w->proj->ajustes.Getajustes(1)->caption, "Cliente") << "só o Aplicar leva ao ajuste";
+  w->btAPLICAR->click();
+  auto* r = static_cast<tAJUSTE_RELIGA*>(w->proj->ajustes.Getajustes(1));
+  EXPECT_EQ(r->caption, "Religador 21");
+  EXPECT_DOUBLE_EQ(r->relf.dt, 0.35);
+  EXPECT_EQ(w->vlitem.value("FASE.DialTime [s]"), "0.350") << "valor normalizado na grade";
+  EXPECT_EQ(w->cbLISTA->itemText(1).toStdString(), "2) Ajuste Rele/Religador: Religador 21");
+  EXPECT_EQ(w->changed, true);
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), false);
+  EXPECT_EQ(w->selecionado(), 1);
+}
+
+// Choosing another entry with edits pending: Yes stores them in the setting
+// they were made for, No drops them, Cancel keeps them in the grid.
+TEST_F(tCOORD, PerguntaAoTrocarDeItem) {
+  struct tCASO {
+    tRESPOSTA resposta;
+    std::string nome_no_ajuste;  // caption of the edited setting afterwards
+    int selecionado;
+    std::string nome_na_grade;
+    bool aplicar;
+    bool changed;
+  };
+  const tCASO casos[] = {
+      {tRESPOSTA::sim, "Editado", 0, "Concessionária", false, true},
+      {tRESPOSTA::nao, "Distribuição", 0, "Concessionária", false, false},
+      {tRESPOSTA::cancela, "Distribuição", 6, "Editado", true, false},
+  };
+  for (const tCASO& k : casos) {
+    reinicia();
+    const char* nome = k.resposta == tRESPOSTA::sim   ? "Sim"
+                       : k.resposta == tRESPOSTA::nao ? "Não"
+                                                      : "Cancelar";
+    edita(w->vlITEM, "Nome", "Editado");
+    dlg->respostas = {k.resposta};
+    escolhe(0);
+    ASSERT_EQ(dlg->perguntas.size(), 1u) << nome;
+    EXPECT_EQ(dlg->perguntas[0],
+              "Uma ou mais propriedades do item selecionado foram alteradas. Deseja aplicar as "
+              "alterações?")
+        << nome;
+    EXPECT_EQ(w->proj->ajustes.Getajustes(6)->caption, k.nome_no_ajuste) << nome;
+    EXPECT_EQ(w->selecionado(), k.selecionado) << nome;
+    EXPECT_EQ(w->cbLISTA->currentIndex(), k.selecionado) << nome;
+    EXPECT_EQ(w->vlitem.value("Nome"), k.nome_na_grade) << nome;
+    EXPECT_EQ(w->btAPLICAR->isEnabled(), k.aplicar) << nome;
+    EXPECT_EQ(w->changed, k.changed) << nome;
+  }
+}
+
+TEST_F(tCOORD, SemEdicoesNaoPergunta) {
+  escolhe(2);
+  escolhe(3);
+  EXPECT_EQ(dlg->perguntas.size(), 0u);
+  EXPECT_EQ(w->selecionado(), 3);
+  EXPECT_EQ(w->vlitem.value("Nome"), "Principal");
+}
+
+TEST_F(tCOORD, Mover) {
+  // The last one down and the first one up: nothing moves.
+  w->Image2->click();
+  EXPECT_EQ(w->selecionado(), 6);
+  escolhe(0);
+  w->Image1->click();
+  EXPECT_EQ(w->selecionado(), 0);
+  EXPECT_EQ(w->proj->ajustes.Getajustes(0)->caption, "Concessionária");
+
+  // The first one down twice: it is third, still selected, and the entries
+  // are renumbered in the new drawing order.
+  w->Image2->click();
+  w->Image2->click();
+  EXPECT_EQ(w->selecionado(), 2);
+  EXPECT_EQ(w->cbLISTA->currentIndex(), 2);
+  EXPECT_EQ(entradas()[0], "1) Ajuste Rele/Religador: Cliente");
+  EXPECT_EQ(entradas()[1], "2) ICC min/max/nom: Concessionária");
+  EXPECT_EQ(entradas()[2], "3) Ajuste Rele/Religador: Concessionária");
+  EXPECT_EQ(w->vlitem.value("Nome"), "Concessionária");
+  w->Image1->click();
+  EXPECT_EQ(entradas()[1], "2) Ajuste Rele/Religador: Concessionária");
+  EXPECT_EQ(w->changed, false);
+}
+
+TEST_F(tCOORD, MoverGuardaEdicoesPendentes) {
+  escolhe(3);
+  edita(w->vlITEM, "Nome", "T1");
+  w->Image1->click();
+  EXPECT_EQ(dlg->perguntas.size(), 0u);
+  EXPECT_EQ(w->selecionado(), 2);
+  EXPECT_EQ(w->vlitem.value("Nome"), "T1");
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), true);
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->proj->ajustes.Getajustes(2)->caption, "T1");
+}
+
+TEST_F(tCOORD, ExcluirAteEsvaziar) {
+  escolhe(1);
+  edita(w->vlITEM, "Nome", "vai sumir");
+  w->Button3->click();
+  EXPECT_EQ(dlg->perguntas.size(), 0u) << "nenhuma pergunta ao excluir";
+  EXPECT_EQ(w->proj->ajustes.count(), 6);
+  EXPECT_EQ(entradas()[1], "2) ICC min/max/nom: Concessionária");
+  EXPECT_EQ(w->selecionado(), 5);
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), false);
+  for (int i = 0; i < 6; ++i) w->Button3->click();
+  EXPECT_EQ(w->proj->ajustes.count(), 0);
+  EXPECT_EQ(w->cbLISTA->count(), 0);
+  EXPECT_EQ(w->vlitem.count(), 0);
+  EXPECT_EQ(w->ajsel, nullptr);
+  // With nothing left, "-" and the arrows do nothing.
+  w->Button3->click();
+  w->Image1->click();
+  w->Image2->click();
+  EXPECT_EQ(w->proj->ajustes.count(), 0);
+  EXPECT_EQ(w->changed, false);
+  // The empty chart still draws its grid, title and the two corner texts.
+  tCANVASREC c(1000, 700);
+  w->drawto(c, 1000, 50, 700);
+  EXPECT_NE(c.findtext("Título Coordenograma"), nullptr);
+  EXPECT_NE(c.findtext("https://www.tarvinel.com.br"), nullptr);
+}
+
+TEST_F(tCOORD, TensaoPrimaria) {
+  const std::pair<const char*, const char*> casos[] = {
+      {"abc", "13.80"}, {"250", "100.00"}, {"13,8", "13.80"}, {"23.1", "23.10"}, {"0", "0.10"},
+  };
+  w->pcMAIN->setCurrentIndex(1);
+  for (const auto& [entrada, mostrado] : casos) {
+    edita(w->vlPROP, "Tensão primária [kV]", "23");
+    w->btAPLICAR->click();
+    edita(w->vlPROP, "Tensão primária [kV]", entrada);
+    EXPECT_EQ(w->btAPLICAR->isEnabled(), true) << entrada;
+    w->btAPLICAR->click();
+    EXPECT_EQ(w->vlprop.value("Tensão primária [kV]"), mostrado) << entrada;
+    EXPECT_DOUBLE_EQ(w->proj->ten_nom, std::stod(mostrado)) << entrada;
+  }
+  edita(w->vlPROP, "Título", "SE Norte");
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->proj->titulo, "SE Norte");
+  EXPECT_EQ(w->changed, true);
+}
+
+TEST_F(tCOORD, Limites) {
+  struct tCASO {
+    const char* inf;
+    const char* sup;
+    double xl, xh;
+  };
+  const tCASO casos[] = {{"1", "10", 1, 10000}, {"500", "1", 500, 1000}, {"30", "100", 30, 100000}};
+  for (const tCASO& k : casos) {
+    w->cbLIMITE_INF->setCurrentText(k.inf);
+    w->cbLIMITE_SUP->setCurrentText(k.sup);
+    tCANVASREC c(1000, 700);
+    w->drawto(c, 1000, 50, 700);
+    EXPECT_EQ(w->chart.limites.xl, k.xl) << k.inf << " A até " << k.sup << " kA";
+    EXPECT_EQ(w->chart.limites.xh, k.xh) << k.inf << " A até " << k.sup << " kA";
+    EXPECT_EQ(w->chart.limites.yl, 0.01) << k.inf;
+    EXPECT_EQ(w->chart.limites.yh, 100) << k.inf;
+  }
+}
+
+// Display options reach the drawing: the legend texts of the relays come and
+// go with "Mostrar legendas no gráfico".
+TEST_F(tCOORD, OpcoesDeExibicao) {
+  auto legendas = [&] {
+    tCANVASREC c(1000, 700);
+    w->drawto(c, 1000, 50, 700);
+    int n = 0;
+    for (const std::string& t : c.texts())
+      if (t.find("Concessionária") != std::string::npos) ++n;
+    return n;
+  };
+  const int com = legendas();
+  EXPECT_GT(com, 0);
+  w->cbLEGENDA->setChecked(false);
+  EXPECT_LT(legendas(), com);
+  EXPECT_EQ(w->opcoes().legenda, false);
+  w->cbLINHA->setChecked(true);
+  tCANVASREC c(1000, 700);
+  w->drawto(c, 1000, 50, 700);
+  EXPECT_EQ(w->chart.tra_cur, false);
+}
+
+TEST_F(tCOORD, CursoresELeitura) {
+  const QPointF a = pixel(100, 1);
+  const QPointF b = pixel(1000, 0.1);
+  mouse(QEvent::MouseMove, a, Qt::NoButton);
+  EXPECT_EQ(w->lbCURSORX->text().toStdString(), "1.00s/100A");
+  mouse(QEvent::MouseButtonPress, a, Qt::LeftButton);
+  EXPECT_EQ(dica(),
+            "Cursor A:  1.00s,  100A\n"
+            "Cursor B:  0.00s,    0A\n"
+            "Delta   :  1.00s,  100A");
+  mouse(QEvent::MouseButtonPress, b, Qt::RightButton);
+  EXPECT_EQ(dica(),
+            "Cursor A:  1.00s,  100A\n"
+            "Cursor B:  0.10s, 1000A\n"
+            "Delta   :  0.90s,  900A");
+  EXPECT_NEAR(w->cur_med.c1.x, 100, 1);
+  EXPECT_NEAR(w->cur_med.c2.y, 0.1, 0.001);
+
+  // The middle button moves no cursor but writes the lines again.
+  w->mmHINT->clear();
+  mouse(QEvent::MouseButtonPress, pixel(30, 10), Qt::MiddleButton);
+  EXPECT_EQ(dica(),
+            "Cursor A:  1.00s,  100A\n"
+            "Cursor B:  0.10s, 1000A\n"
+            "Delta   :  0.90s,  900A");
+  EXPECT_EQ(w->changed, false);
+
+  // Drawn only while "Cursor de medição" is checked.
+  auto letras = [&] {
+    tCANVASREC c(1000, 700);
+    w->drawto(c, 1000, 50, 700);
+    return static_cast<int>(c.findtext("a") != nullptr) + static_cast<int>(c.findtext("b") != nullptr);
+  };
+  EXPECT_EQ(letras(), 0);
+  w->cbCURSOR->setChecked(true);
+  EXPECT_EQ(letras(), 2);
+}
+
+// After printing or an image export the chart holds the page's size; the
+// readout still maps the screen's pixels.
+TEST_F(tCOORD, LeituraDepoisDaExportacao) {
+  const QPointF a = pixel(100, 1);
+  dlg->arquivos = {std::nullopt};
+  w->savejpg(true);
+  mouse(QEvent::MouseMove, a, Qt::NoButton);
+  EXPECT_EQ(w->lbCURSORX->text().toStdString(), "1.00s/100A");
+}
+
+TEST_F(tCOORD, DicaDaLinha) {
+  w->vlITEM->seleciona("Nome");
+  EXPECT_EQ(dica(), "Nome:\nNome de identificação do ajuste");
+  w->vlITEM->seleciona("Cor");
+  EXPECT_EQ(dica(),
+            "Cor:\nClique no botão para selecionar uma cor ou digite a cor no formato $RRGGBB.");
+}
+
+// The "..." buttons: colour dialog, curve browser and fuse-link chooser.
+// A confirmed choice is an edit; a cancelled one changes nothing.
+TEST_F(tCOORD, BotoesDaGrade) {
+  struct tCASO {
+    int item;
+    const char* linha;
+    std::optional<std::uint32_t> cor;
+    std::optional<std::string> escolha;  // curve or fuse link
+    const char* valor;                   // value in the grid afterwards
+    bool aplicar;
+  };
+  const tCASO casos[] = {
+      {0, "Cor", 0x0000FF, std::nullopt, "$0000FF", true},
+      {0, "Cor", std::nullopt, std::nullopt, "$008000", false},
+      {0, "FASE.Curva Principal", std::nullopt, "IEC-MI", "IEC-MI", true},
+      {1, "NEUT.Curva Principal", std::nullopt, "IEC-EI", "IEC-EI", true},
+      {0, "FASE.Curva Principal", std::nullopt, std::nullopt, "IEC-NI", false},
+      {5, "2° ELO", std::nullopt, "25K", "25K", true},
+  };
+  for (const tCASO& k : casos) {
+    reinicia();
+    escolhe(k.item);
+    const std::string antes = w->vlitem.value(k.linha);
+    if (std::string(k.linha) == "Cor")
+      dlg->cores = {k.cor};
+    else if (std::string(k.linha).find("ELO") != std::string::npos)
+      dlg->elos = {k.escolha};
+    else
+      dlg->curvas = {k.escolha};
+    emit w->vlITEM->botao(QString::fromUtf8(k.linha));
+    EXPECT_EQ(w->vlitem.value(k.linha), k.valor) << k.linha << " (antes " << antes << ")";
+    EXPECT_EQ(w->btAPLICAR->isEnabled(), k.aplicar) << k.linha;
+    EXPECT_EQ(dlg->imprevistos.size(), 0u) << k.linha;
+  }
+}
+
+TEST_F(tCOORD, CorAplicadaMudaAmostraDaLista) {
+  escolhe(0);
+  dlg->cores = {0x00FFFF};
+  emit w->vlITEM->botao(QStringLiteral("Cor"));
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->proj->ajustes.Getajustes(0)->color, 0x00FFFF);
+  EXPECT_EQ(w->cbLISTA->cor(0), 0x00FFFF);
+  // The swatch of an entry: 22 to 2 pixels from the right edge, 2 pixels in.
+  EXPECT_EQ(tLISTAAJUSTES::amostra(QRect(0, 0, 200, 20)), QRect(QPoint(178, 2), QPoint(197, 17)));
+}
+
+TEST_F(tCOORD, Telas) {
+  if (std::getenv("TARVINEL_SALVAR_IMAGEM") == nullptr) GTEST_SKIP() << "só com TARVINEL_SALVAR_IMAGEM";
+  QWidget* pn = w->container();
+  pn->setAttribute(Qt::WA_DontShowOnScreen);
+  pn->setParent(nullptr);
+  pn->resize(1400, 850);
+  pn->show();
+  escolhe(0);
+  w->vlITEM->seleciona("FASE.Curva Principal");
+  const char* nomes[] = {"ajustes", "geral", "grafico"};
+  for (int i = 0; i < 3; ++i) {
+    w->pcMAIN->setCurrentIndex(i);
+    QApplication::processEvents();
+    const QString arq = QDir::temp().filePath(QStringLiteral("coord_janela_%1.png").arg(nomes[i]));
+    EXPECT_EQ(pn->grab().save(arq), true) << arq.toStdString();
+  }
+  w->cbCURSOR->setChecked(true);
+  mouse(QEvent::MouseButtonPress, pixel(100, 1), Qt::LeftButton);
+  mouse(QEvent::MouseButtonPress, pixel(2000, 0.1), Qt::RightButton);
+  w->cbLIMITE_INF->setCurrentText("10");
+  QApplication::processEvents();
+  pn->grab().save(QDir::temp().filePath(QStringLiteral("coord_janela_cursores.png")));
+  pn->hide();
+}
