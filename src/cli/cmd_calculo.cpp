@@ -68,6 +68,15 @@ int convert_ajuste(const std::string& in, const std::string& out) {
 
 }  // namespace
 
+bool relatorio_ajuste(const std::string& arq, tRELATORIO& r) {
+  tPRJCALC p;
+  tPRJCALCVAR c;
+  abre(p, arq);
+  if (!calcula(p, c)) return false;
+  r.reportexec(p, c);
+  return true;
+}
+
 int cmd_report(const tARGS& args) {
   std::string arq, saida;
   tRELOPC opc;

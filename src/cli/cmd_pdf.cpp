@@ -1,6 +1,7 @@
 // The print job of a document as a PDF file, the same pages the printer of
 // the desktop program gets: for a chart (.coord) the chart page (or the phase
-// and the neutral pages) and the summary page.
+// and the neutral pages) and the summary page; for a calculation (.ajuste)
+// the report.
 
 #include <cstdlib>
 #include <memory>
@@ -11,9 +12,12 @@
 #ifdef TARVINEL_HAS_PLATFORM
 #include <QGuiApplication>
 
+#include "calculation/relatorio.h"
 #include "coordimpressao.h"
 #include "coordination/ajuste_texto.h"
 #include "coordination/prjcoord.h"
+#include "foundation/arquivo.h"
+#include "relatorio_qt.h"
 #endif
 
 namespace tarvinel::cli {
@@ -54,6 +58,16 @@ int pdf_coord(const std::string& arq, const std::string& saida, bool separar) {
   return SAIDA_OK;
 }
 
+// The report of the calculation, made in memory and written atomically.
+int pdf_ajuste(const std::string& arq, const std::string& saida) {
+  tRELATORIO r;
+  if (!relatorio_ajuste(arq, r)) return SAIDA_ERRO;
+  const auto app = aplicacao();
+  const QByteArray pdf = relatorio_pdf(r.linhas);
+  gravarbytes(saida, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+  return SAIDA_OK;
+}
+
 }  // namespace
 
 int cmd_pdf(const tARGS& args) {
@@ -77,7 +91,11 @@ int cmd_pdf(const tARGS& args) {
   if (saida.empty()) return erro_uso("pdf", "informe o arquivo PDF com -o");
   const std::string ext = extensao(arq);
   if (arq.empty() || ext == ".coord") return pdf_coord(arq, saida, separar);
-  return erro("formato não suportado: " + arq + " (use um arquivo .coord)");
+  if (ext == ".ajuste") {
+    if (separar) return erro_uso("pdf", "--separar vale só para um coordenograma (.coord)");
+    return pdf_ajuste(arq, saida);
+  }
+  return erro("formato não suportado: " + arq + " (use um arquivo .coord ou .ajuste)");
 }
 
 #else

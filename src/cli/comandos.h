@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace tarvinel {
+class tRELATORIO;
+}
+
 namespace tarvinel::cli {
 
 // Exit codes of the program.
@@ -35,5 +39,9 @@ int cmd_pdf(const tARGS& args);
 // The .coord branches of convert and new (cmd_coord.cpp).
 int convert_coord(const std::string& in, const std::string& out);
 int new_coord(const std::string& out);
+// The report of a calculation file (the example of a new calculation for an
+// empty name) as report and pdf write it: warnings on stderr; false, with
+// the reasons on stderr, when the calculation refuses the project.
+bool relatorio_ajuste(const std::string& arq, tRELATORIO& r);
 
 }  // namespace tarvinel::cli
