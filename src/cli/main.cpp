@@ -8,6 +8,7 @@
 
 #include "comandos.h"
 #include "curves/inifile.h"
+#include "foundation/estado.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
 #include "settings_qt.h"
@@ -117,6 +118,9 @@ int main(int argc, char** argv) {
   // Like the desktop program, take the user's locale: every number the
   // program writes must stay "1.5" under a Brazilian one all the same.
   std::setlocale(LC_ALL, "");
+  // The same version line the desktop program takes from its change history:
+  // it is printed on charts, report footers and printed pages.
+  tarvinel::versionline = "Tarvinel " TARVINEL_VERSAO;
   try {
 #ifdef TARVINEL_HAS_PLATFORM
     // The user's own curves, read only: the command line never writes the store.
