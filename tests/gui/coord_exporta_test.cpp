@@ -1,0 +1,253 @@
+// What leaves the coordination window: the settings text (file and
+// clipboard), the chart image (file and clipboard), the printed job, and the
+// window as a document of the main window (new, save, open, based on a file,
+// the export actions).
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDir>
+#include <QImage>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <string>
+
+#include "coordination/coordx.h"
+#include "coordination/listaajustes.h"
+#include "curves/inifile.h"
+#include "dialogos_teste.h"
+#include "foundation/arquivo.h"
+#include "foundation/estado.h"
+#include "shell/fmmain.h"
+#include "vlprop.h"
+
+using namespace tarvinel;
+
+namespace {
+
+constexpr const char* kCOLAR =
+    "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.";
+
+int paginaspdf(const std::string& bytes) {
+  static const QRegularExpression re(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+  int n = 0;
+  auto it = re.globalMatch(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  while (it.hasNext()) {
+    it.next();
+    ++n;
+  }
+  return n;
+}
+
+class tEXPORTA : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(dir.isValid(), true);
+    inifile_open(std::make_unique<tMEMSTORE>());
+    w = novocoord();
+  }
+  void TearDown() override {
+    w.reset();
+    inifile_close();
+  }
+
+  std::string caminho(const std::string& nome) const {
+    return QDir(dir.path()).filePath(QString::fromStdString(nome)).toStdString();
+  }
+
+  static void edita(tVLPROP* v, const std::string& key, const std::string& valor) {
+    const int r = v->grid()->indexof(key);
+    ASSERT_GE(r, 0) << key;
+    v->model()->setData(v->model()->index(r, 1), QString::fromStdString(valor), Qt::EditRole);
+    emit v->alterado(QString::fromStdString(key));
+  }
+
+  QTemporaryDir dir;
+  tROTEIRO dlg;
+  std::unique_ptr<TfmCOORD> w;
+};
+
+}  // namespace
+
+TEST_F(tEXPORTA, AjustesEmArquivo) {
+  const std::string arq = caminho("ajustes.txt");
+  dlg->arquivos = {arq};
+  w->saveprop(true);
+  ASSERT_EQ(dlg->pedidos.size(), 1u);
+  EXPECT_EQ(dlg->pedidos[0].nome, "ajustes");
+  EXPECT_EQ(dlg->pedidos[0].filtro, "*.txt|*.txt");
+  EXPECT_EQ(dlg->pedidos[0].salvar, true);
+  const std::string t = lerbytes(arq);
+  EXPECT_EQ(t.substr(0, t.find("\r\n")), "1) Ajuste Rele/Religador: Concessionária");
+  EXPECT_NE(t.find("\r\n\tFASE.Curva Principal: IEC-NI\r\n"), std::string::npos);
+  EXPECT_EQ(t.find("Visível"), std::string::npos);
+  EXPECT_EQ(t.find("\tCor:"), std::string::npos);
+  EXPECT_NE(t.find("\r\n\r\n7) Curva de danos em cabo: Distribuição\r\n"), std::string::npos);
+  EXPECT_EQ(dlg->mensagens.size(), 0u);
+  EXPECT_EQ(w->changed, false);
+}
+
+TEST_F(tEXPORTA, AjustesCanceladoNaoGrava) {
+  dlg->arquivos = {std::nullopt};
+  w->saveprop(true);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+}
+
+TEST_F(tEXPORTA, AjustesNaAreaDeTransferencia) {
+  w->saveprop(false);
+  ASSERT_EQ(dlg->mensagens.size(), 1u);
+  EXPECT_EQ(dlg->mensagens[0].texto,
+            std::string("Ajustes foram copiados para área de transfêrencia.\n") + kCOLAR);
+  EXPECT_EQ(dlg->mensagens[0].icone, tICONE::info);
+  const std::string t = QApplication::clipboard()->text().toStdString();
+  EXPECT_EQ(t, textoajustes(*w->proj));
+  EXPECT_EQ(t.substr(0, t.find('\n') + 1), "1) Ajuste Rele/Religador: Concessionária\r\n");
+}
+
+// A note goes into the text once it is applied; an empty one does not.
+TEST_F(tEXPORTA, ObservacoesSoQuandoHa) {
+  auto conta = [&] {
+    w->saveprop(false);
+    const std::string t = QApplication::clipboard()->text().toStdString();
+    int n = 0;
+    for (std::size_t k = t.find("\tObservações: "); k != std::string::npos;
+         k = t.find("\tObservações: ", k + 1))
+      ++n;
+    return n;
+  };
+  EXPECT_EQ(conta(), 0);
+  edita(w->vlITEM, "Observações", "revisar com a concessionária");
+  w->btAPLICAR->click();
+  EXPECT_EQ(conta(), 1);
+}
+
+TEST_F(tEXPORTA, ExportarNaoPerdeEdicoesPendentes) {
+  edita(w->vlITEM, "Nome", "Cabo novo");
+  dlg->arquivos = {caminho("a.txt")};
+  w->saveprop(true);
+  w->saveprop(false);
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), true);
+  EXPECT_EQ(w->vlitem.value("Nome"), "Cabo novo");
+  EXPECT_EQ(w->selecionado(), 6);
+  EXPECT_EQ(dlg->perguntas.size(), 0u);
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->proj->ajustes.Getajustes(6)->caption, "Cabo novo");
+}
+
+TEST_F(tEXPORTA, CoordenogramaVazio) {
+  w->proj->ajustes.destroyitens();
+  w->showitens(false);
+  const std::string arq = caminho("vazio.txt");
+  dlg->arquivos = {arq};
+  w->saveprop(true);
+  EXPECT_EQ(lerbytes(arq), "");
+  w->saveprop(false);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "");
+  EXPECT_EQ(dlg->mensagens.size(), 1u);
+}
+
+TEST_F(tEXPORTA, NomePropostoVemDoArquivo) {
+  const std::string coord = caminho("SE Norte.coord");
+  dlg->arquivos = {coord};
+  w->savetofile("");
+  ASSERT_EQ(w->curfilename, coord);
+  dlg->arquivos = {std::nullopt, std::nullopt};
+  w->saveprop(true);
+  w->savejpg(true);
+  ASSERT_EQ(dlg->pedidos.size(), 3u);
+  EXPECT_EQ(dlg->pedidos[1].nome, "SE Norte");
+  EXPECT_EQ(dlg->pedidos[2].nome, "SE Norte");
+}
+
+TEST_F(tEXPORTA, ImagemEmArquivo) {
+  const std::string arq = caminho("grafico.jpg");
+  dlg->arquivos = {arq};
+  w->savejpg(true);
+  ASSERT_EQ(dlg->pedidos.size(), 1u);
+  EXPECT_EQ(dlg->pedidos[0].nome, "nova imagem");
+  EXPECT_EQ(dlg->pedidos[0].filtro, "*.jpg|*.jpg");
+  EXPECT_EQ(dlg->pedidos[0].salvar, true);
+  const QImage img(QString::fromStdString(arq), "JPG");
+  EXPECT_EQ(img.size(), QSize(1024, 768));
+  EXPECT_EQ(dlg->mensagens.size(), 0u);
+  EXPECT_EQ(w->changed, false);
+}
+
+TEST_F(tEXPORTA, ImagemNaAreaDeTransferencia) {
+  w->savejpg(false);
+  EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(1024, 768));
+  ASSERT_EQ(dlg->mensagens.size(), 1u);
+  EXPECT_EQ(dlg->mensagens[0].texto,
+            std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") +
+                kCOLAR);
+}
+
+// The job's pages through a PDF printer: chart and summary, or phase chart,
+// neutral chart and summary.
+TEST_F(tEXPORTA, ImpressaoPaginas) {
+  for (const bool separar : {false, true}) {
+    w->cbSEPARAR->setChecked(separar);
+    const std::string arq = caminho(separar ? "separado.pdf" : "junto.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(arq));
+    {
+      tPRINTSCOPE imprimindo;
+      w->printexec(printer);
+    }
+    EXPECT_EQ(paginaspdf(lerbytes(arq)), separar ? 3 : 2) << "separar " << separar;
+    EXPECT_EQ(w->changed, false);
+  }
+  // The window's display options are untouched by printing.
+  EXPECT_EQ(w->opcoes().neutro, true);
+}
+
+// The window as a document kind of the main window.
+TEST_F(tEXPORTA, NaJanelaPrincipal) {
+  TfmMAIN fm;
+  registra_coord(fm);
+  EXPECT_EQ(fm.acao("NOVOCOORD")->shortcut(), QKeySequence(Qt::Key_F3));
+  fm.acao("NOVOCOORD")->trigger();
+  auto* c = dynamic_cast<TfmCOORD*>(fm.xta());
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->caption(), "novo coordenograma");
+  EXPECT_EQ(fm.acao("SAVEPROPFILE")->isEnabled(), true);
+
+  // Saved under a new name, then opened again and opened as a base.
+  edita(c->vlPROP, "Título", "SE Norte");
+  c->btAPLICAR->click();
+  const std::string arq = caminho("norte.coord");
+  dlg->arquivos = {arq};
+  fm.salvar();
+  EXPECT_EQ(c->curfilename, arq);
+  EXPECT_EQ(c->changed, false);
+  EXPECT_EQ(fm.recentes().lista().front(), arq);
+
+  fm.loadfile(false, arq);
+  auto* lido = dynamic_cast<TfmCOORD*>(fm.xta());
+  ASSERT_NE(lido, nullptr);
+  ASSERT_NE(lido, c);
+  EXPECT_EQ(lido->proj->titulo, "SE Norte");
+  EXPECT_EQ(lido->vlprop.value("Título"), "SE Norte");
+  EXPECT_EQ(lido->cbLISTA->count(), 7);
+  EXPECT_EQ(lido->selecionado(), 6);
+  EXPECT_EQ(lido->changed, false);
+
+  fm.loadfile(true, arq);
+  auto* base = dynamic_cast<TfmCOORD*>(fm.xta());
+  ASSERT_NE(base, nullptr);
+  EXPECT_EQ(base->caption(), "Novo com base em: norte.coord");
+  EXPECT_EQ(base->curfilename, "");
+
+  // The export actions reach the active chart.
+  fm.acao("SAVEPROPAREA")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), textoajustes(*base->proj));
+  fm.acao("SAVEJPGAREA")->trigger();
+  EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(1024, 768));
+  EXPECT_EQ(dlg->imprevistos.size(), 0u);
+}
