@@ -41,9 +41,10 @@ const tCOMANDO comandos[] = {
     {"settings", "[ARQUIVO.coord] [-o SAIDA.txt]",
      "texto dos ajustes do coordenograma (sem arquivo: o exemplo de um novo coordenograma)",
      cmd_settings},
-    {"pdf", "[ARQUIVO.coord] -o SAIDA.pdf [--separar]",
-     "impressão do coordenograma em PDF: o gráfico (--separar: FASE e NEUTRO em páginas "
-     "separadas) e o resumo dos ajustes (sem arquivo: o exemplo de um novo coordenograma)",
+    {"pdf", "[ARQUIVO.coord|ARQUIVO.ajuste] -o SAIDA.pdf [--separar]",
+     "impressão em PDF: do coordenograma, o gráfico (--separar: FASE e NEUTRO em páginas "
+     "separadas) e o resumo dos ajustes; do cálculo, o relatório (sem arquivo: o exemplo de um "
+     "novo coordenograma)",
      cmd_pdf},
     {"convert", "ENTRADA.coord SAIDA.coord | ENTRADA.ajuste SAIDA.ajuste",
      "lê e grava de novo um documento (um cálculo é calculado antes)", cmd_convert},

@@ -56,10 +56,14 @@ confere "arquivo inexistente: saída" 1 $?
 confere "arquivo inexistente: mensagem" 1 "$(grep -c 'nao-existe.coord' <<<"$msg")"
 confere "arquivo inexistente: PDF anterior intacto" "anterior" "$(cat "$tmp/antigo.pdf")"
 
-msg=$("$cli" pdf "$tmp/calculo.ajuste" -o "$tmp/calc.pdf" 2>&1 >/dev/null)
-confere "cálculo: ainda não" 1 $?
-confere "cálculo: mensagem" 1 "$(grep -c 'formato não suportado' <<<"$msg")"
-confere "cálculo: nada gravado" "" "$(ls "$tmp/calc.pdf" 2>/dev/null)"
+printf 'texto' >"$tmp/notas.txt"
+msg=$("$cli" pdf "$tmp/notas.txt" -o "$tmp/notas.pdf" 2>&1 >/dev/null)
+confere "outro formato: saída" 1 $?
+confere "outro formato: mensagem" 1 "$(grep -c 'formato não suportado' <<<"$msg")"
+confere "outro formato: nada gravado" "" "$(ls "$tmp/notas.pdf" 2>/dev/null)"
+cp "$tmp/novo.coord" "$tmp/NOVO.COORD"
+"$cli" pdf "$tmp/NOVO.COORD" -o "$tmp/maiusculas.pdf" 2>/dev/null
+confere "extensão em maiúsculas" 2 "$(paginas "$tmp/maiusculas.pdf")"
 
 "$cli" pdf "$tmp/novo.coord" -o "$tmp/sem/pasta.pdf" >/dev/null 2>&1
 confere "pasta inexistente" 1 $?
