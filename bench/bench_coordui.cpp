@@ -1,0 +1,96 @@
+// The coordination window's chart and its printed job.
+//
+// The repaint is what the chart surface of the window does on every paint
+// event: a raster painter over its 1600 x 1000 pixels, the white ground, and
+// drawcoord with the page "Gráfico"'s options and the cursors. It runs on a
+// QImage because widgets need a QApplication, and the other benchmarks of
+// this program keep a QGuiApplication for the whole run; the widget's
+// backing store is a raster image too, so the work is the same.
+//
+// Targets: the example chart under 16 ms (a frame), a chart with 100 relay
+// settings under 150 ms, the example printed to a PDF under 1 s.
+#ifdef TARVINEL_HAS_PLATFORM
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <cstdio>
+#include <cstdlib>
+
+#include "canvas_qt.h"
+#include "coordimpressao.h"
+#include "coordination/ajuste_religa.h"
+#include "coordination/ajuste_texto.h"
+#include "coordination/coordchart.h"
+#include "coordination/prjcoord.h"
+
+using namespace tarvinel;
+
+namespace {
+
+void qt() {
+  static int argc = 1;
+  static char nome[] = "tarvinel_bench";
+  static char* argv[] = {nome, nullptr};
+  if (QGuiApplication::instance() != nullptr) return;
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static QGuiApplication app(argc, argv);
+}
+
+// The example chart with `reles` relay settings more, each one a little to
+// the right of the last, so their curves cover the chart.
+std::unique_ptr<tPRJCOORD> projeto(int reles) {
+  auto p = prjcoord_novo();
+  for (int i = 0; i < reles; ++i) {
+    auto r = std::make_unique<tAJUSTE_RELIGA>();
+    r->relf.cor_par = 5 + 10 * i;
+    r->relf.cor_ins = 20 * r->relf.cor_par;
+    r->reln.cor_par = 1 + 2 * i;
+    r->color = (i * 0x1F3D5B) & 0xFFFFFF;
+    p->ajustes.add(std::move(r));
+  }
+  return p;
+}
+
+void repaint(benchmark::State& state, int reles) {
+  qt();
+  auto p = projeto(reles);
+  QImage img(1600, 1000, QImage::Format_RGB32);
+  img.setDotsPerMeterX(3780);  // 96 dpi, a screen
+  img.setDotsPerMeterY(3780);
+  tCHARTX chart;
+  tAJUSTE_CURSOR cursores;
+  tOPCOES_GRAF opt;  // the page "Gráfico" of a new window
+  for (auto _ : state) {
+    QPainter painter(&img);
+    painter.fillRect(img.rect(), Qt::white);
+    tCANVASQT cv(painter, img.width(), img.height());
+    drawcoord(*p, chart, cv, img.width(), 50, img.height(), opt, &cursores);
+    painter.end();
+    benchmark::DoNotOptimize(img.constBits());
+  }
+  state.counters["ajustes"] = p->ajustes.count();
+}
+
+void BM_CoordTelaExemplo(benchmark::State& state) { repaint(state, 0); }
+BENCHMARK(BM_CoordTelaExemplo)->Unit(benchmark::kMillisecond);
+
+void BM_CoordTela100Reles(benchmark::State& state) { repaint(state, 100); }
+BENCHMARK(BM_CoordTela100Reles)->Unit(benchmark::kMillisecond);
+
+// The whole print job of the example (chart page and summary page, A4 at
+// 600 dpi) made and written as a PDF file.
+void BM_CoordImprimePdf(benchmark::State& state) {
+  qt();
+  auto p = prjcoord_novo();
+  tCHARTX chart;
+  const std::string arq = QDir::temp().filePath(QStringLiteral("bench_coordui.pdf")).toStdString();
+  for (auto _ : state) benchmark::DoNotOptimize(imprimepdf(arq, *p, chart, tOPCOES_GRAF{}, false, nullptr));
+  std::remove(arq.c_str());
+}
+BENCHMARK(BM_CoordImprimePdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+#endif
