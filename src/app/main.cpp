@@ -7,6 +7,7 @@
 #include <string>
 
 #include "comando.h"
+#include "coordination/coordx.h"
 #include "curves/curvas_ui.h"
 #include "settings_qt.h"
 #include "shell/fmmain.h"
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
   {
     TfmMAIN fm;
     cria_janelas_curvas(&fm);
+    // Document kinds: "Coordenograma" (F3) and the opening of .coord files.
+    registra_coord(fm);
     fm.recentes().ler(tRECENTES::caminho_padrao());
     fm.showMaximized();
 
