@@ -12,6 +12,7 @@
 #include "settings_qt.h"
 #include "shell/fmmain.h"
 #include "shell/inicio.h"
+#include "shell/instala.h"
 
 using namespace tarvinel;
 
@@ -26,7 +27,11 @@ int main(int argc, char** argv) {
 
   int rc = 0;
   {
+    // The windows in their order: the main window, the about window (which
+    // sets the version line) with the welcome screen, then the curve browser,
+    // the user-curve editor and the fuse-link chooser.
     TfmMAIN fm;
+    instala_sobre_novo(fm);
     cria_janelas_curvas(&fm);
     // Document kinds: "Coordenograma" (F3) and the opening of .coord files.
     registra_coord(fm);
