@@ -5,8 +5,10 @@
 #include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <QToolTip>
 
 #include "foundation/estado.h"
+#include "shell/menuhint.h"
 #include "shell/msglog.h"
 #include "shell_fixture.h"
 
@@ -72,6 +74,39 @@ TEST_F(tJANELATEST, CaptionMenusToolbarAndStatus) {
   EXPECT_EQ(fm->sbMAIN()->text(), "Primeira linha\nsegunda linha");
   EXPECT_EQ(fm->acao("CHECKUPDATE")->isVisible(), false);
   versionline = "???";
+}
+
+TEST_F(tJANELATEST, MenuHintFollowsTheHighlightedEntry) {
+  tMENUHINT h;
+  QAction com(QStringLiteral("Salvar"));
+  com.setStatusTip(QStringLiteral("Salvar arquivo"));
+  QAction sem(QStringLiteral("Sair"));
+  EXPECT_EQ(h.hideTimer().interval(), 5000);
+  struct {
+    const char* nome;
+    QAction* item;
+    QAction* ativo;
+    bool timers;
+  } casos[] = {{"entrada com dica", &com, &com, true},
+               {"entrada sem dica", &sem, nullptr, false},
+               {"de novo com dica", &com, &com, true},
+               {"menu fechado", nullptr, nullptr, false}};
+  for (const auto& c : casos) {
+    h.DoActivateHint(c.item);
+    EXPECT_EQ(h.activeMenuItem(), c.ativo) << c.nome;
+    EXPECT_EQ(h.showTimer().isActive(), c.timers) << c.nome;
+    EXPECT_EQ(h.hideTimer().isActive(), c.timers) << c.nome;
+  }
+}
+
+TEST_F(tJANELATEST, ToolTipsBreakLinesAtDollar) {
+  fm->show();
+  QWidget* w = fm->tab_ptb();
+  w->setToolTip(QStringLiteral("Clique com botão direito$para mais opções"));
+  QHelpEvent ev(QEvent::ToolTip, QPoint(5, 5), w->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(w, &ev);
+  EXPECT_EQ(QToolTip::text(), "Clique com botão direito\npara mais opções");
+  QToolTip::hideText();
 }
 
 TEST_F(tJANELATEST, Picture) {
