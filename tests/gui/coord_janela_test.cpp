@@ -489,3 +489,40 @@ TEST_F(tCOORD, Telas) {
   pn->grab().save(QDir::temp().filePath(QStringLiteral("coord_janela_cursores.png")));
   pn->hide();
 }
+
+// Reading a file replaces every setting: the edits pending for the old
+// selection have no setting left and are not offered; a file that cannot be
+// read changes nothing, pending edits included.
+TEST_F(tCOORD, LerArquivoSubstituiAjustes) {
+  const std::string arq = QDir::temp().filePath(QStringLiteral("coord_janela_ler.coord")).toStdString();
+  {
+    auto outro = prjcoord_novo();
+    outro->ajustes.destroyitens();
+    outro->ajustes.add(ajuste_por_bloco("ajuste-texto{"));
+    outro->ajustes.add(ajuste_por_bloco("ajuste-defit{"));
+    outro->savetofile(arq);
+  }
+  edita(w->vlITEM, "Nome", "pendente");
+  EXPECT_THROW(w->loadfromfile(arq + ".nao-existe"), std::exception);
+  EXPECT_EQ(w->proj->ajustes.count(), 7);
+  EXPECT_EQ(w->vlitem.value("Nome"), "pendente");
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), true);
+
+  w->loadfromfile(arq);
+  EXPECT_EQ(dlg->perguntas.size(), 0u);
+  EXPECT_EQ(entradas(), (std::vector<std::string>{"1) Texto: Texto",
+                                                  "2) Corrente/Tempo definidos: Principal"}));
+  EXPECT_EQ(w->selecionado(), 1);
+  EXPECT_EQ(w->btAPLICAR->isEnabled(), false);
+  EXPECT_EQ(w->caption(), arq);
+  EXPECT_EQ(w->changed, false);
+  std::remove(arq.c_str());
+
+  // Settings replaced by code, as a calculation fills a new chart.
+  w->proj->ajustes.destroyitens();
+  w->proj->ajustes.add(ajuste_por_bloco("ajuste-cabo{"));
+  w->showitens(false);
+  EXPECT_EQ(dlg->perguntas.size(), 0u);
+  EXPECT_EQ(w->selecionado(), 0);
+  EXPECT_EQ(w->vlitem.value("Nome"), w->proj->ajustes.Getajustes(0)->caption);
+}

@@ -349,7 +349,13 @@ void TfmCOORD::getprop() {
 }
 
 void TfmCOORD::loadfromfile(const std::string& filename) {
+  // Throws before anything changes when the file cannot be read.
   tFMBASE::loadfromfile(filename);
+  // The settings the list and the grid referred to are gone: what was in the
+  // grid belonged to them and has no setting to go to.
+  ajsel = nullptr;
+  vlitem.clear();
+  btAPLICAR->setEnabled(false);
   showitens(false);
   redesenha();
 }
@@ -364,6 +370,14 @@ int TfmCOORD::selecionado() const {
 
 void TfmCOORD::showitens(bool updatecap) {
   tAJUSTE_LISTA& l = proj->ajustes;
+  if (ajsel != nullptr && l.indexof(ajsel) < 0) {
+    // The selected setting left the list (the caller replaced the settings):
+    // its pending edits have nowhere to go.
+    ajsel = nullptr;
+    vlitem.clear();
+    btAPLICAR->setEnabled(false);
+    updatecap = false;
+  }
   if (l.count() == 0) {
     ajsel = nullptr;
     vlitem.clear();

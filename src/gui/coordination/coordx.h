@@ -85,7 +85,10 @@ class TfmCOORD : public tFMBASE {
   tOPCOES_GRAF opcoes() const;
   // Empty list: no selection, empty grid. updatecap: entry texts and swatches
   // refreshed, the selection kept. Otherwise: the list rebuilt and the last
-  // setting selected through the selection step.
+  // setting selected through the selection step. Code that replaces the
+  // project's settings (a calculation filling a new chart) does it while no
+  // edits are pending and calls showitens(false) right after, before
+  // anything else reaches the window.
   void showitens(bool updatecap);
   // The selection step for entry i (the user picking it): the apply question
   // when there are unapplied edits (Cancel keeps the previous setting and its
