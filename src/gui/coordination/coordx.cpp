@@ -123,6 +123,14 @@ TfmCOORD::TfmCOORD() : proj(std::make_unique<tPRJCOORD>()) {
 }
 
 TfmCOORD::~TfmCOORD() {
+  // Signals the controls may still send while they go (a view losing its
+  // rows) find no selection and no drawing to do.
+  ajsel = nullptr;
+  if (pbCHART != nullptr) {
+    pbCHART->desenha = nullptr;
+    pbCHART->clique = nullptr;
+    pbCHART->move = nullptr;
+  }
   // The views refer to the models of this object; detach them before the
   // panel (and the views) go with the base.
   if (vlITEM != nullptr) vlITEM->setgrid(nullptr);
