@@ -6,9 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "calculation/fmcalc.h"
 #include "comando.h"
 #include "coordination/coordx.h"
 #include "curves/curvas_ui.h"
+#include "relaytest/fmensaio.h"
 #include "settings_qt.h"
 #include "shell/fmmain.h"
 #include "shell/inicio.h"
@@ -33,8 +35,12 @@ int main(int argc, char** argv) {
     TfmMAIN fm;
     instala_sobre_novo(fm);
     cria_janelas_curvas(&fm);
-    // Document kinds: "Coordenograma" (F3) and the opening of .coord files.
+    // Document kinds: "Coordenograma" (F3) with the .coord files, the relay
+    // test sheet (F5).
     registra_coord(fm);
+    registra_ensaio(fm);
+    // "Ajuste/Calculo de rele" (F2) and the opening of .ajuste files.
+    registra_calc(fm);
     fm.recentes().ler(tRECENTES::caminho_padrao());
     fm.showMaximized();
 
