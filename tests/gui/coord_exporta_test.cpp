@@ -13,8 +13,8 @@
 #include <QImage>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cctype>
 #include <string>
 
 #include "coordination/coordx.h"
@@ -33,13 +33,14 @@ namespace {
 constexpr const char* kCOLAR =
     "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.";
 
-int paginaspdf(const std::string& bytes) {
-  static const QRegularExpression re(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+// Pages of a PDF: its page objects, not the page-tree node ("/Type /Pages").
+int paginaspdf(const std::string& b) {
   int n = 0;
-  auto it = re.globalMatch(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  while (it.hasNext()) {
-    it.next();
-    ++n;
+  for (auto k = b.find("/Type"); k != std::string::npos; k = b.find("/Type", k + 1)) {
+    auto j = k + 5;
+    while (j < b.size() && (b[j] == ' ' || b[j] == '\r' || b[j] == '\n')) ++j;
+    const bool pagina = b.compare(j, 5, "/Page") == 0;
+    if (pagina && (j + 5 >= b.size() || !std::isalpha(static_cast<unsigned char>(b[j + 5])))) ++n;
   }
   return n;
 }

@@ -9,8 +9,8 @@
 
 #include <QDir>
 #include <QImage>
-#include <QRegularExpression>
 #include <cstdlib>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -27,13 +27,13 @@ using namespace tarvinel;
 namespace {
 
 // Pages of a PDF: its page objects, not the page-tree node ("/Type /Pages").
-int paginaspdf(const std::string& bytes) {
-  static const QRegularExpression re(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
+int paginaspdf(const std::string& b) {
   int n = 0;
-  auto it = re.globalMatch(QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  while (it.hasNext()) {
-    it.next();
-    ++n;
+  for (auto k = b.find("/Type"); k != std::string::npos; k = b.find("/Type", k + 1)) {
+    auto j = k + 5;
+    while (j < b.size() && (b[j] == ' ' || b[j] == '\r' || b[j] == '\n')) ++j;
+    const bool pagina = b.compare(j, 5, "/Page") == 0;
+    if (pagina && (j + 5 >= b.size() || !std::isalpha(static_cast<unsigned char>(b[j + 5])))) ++n;
   }
   return n;
 }
