@@ -36,12 +36,29 @@ std::string nome_em(const tNOMES& nomes, int v) {
                                                        : nomes.front();
 }
 
-// A real row into a field: unreadable text keeps the field exactly as it is
-// (not the field read back through a scale), a number is brought into range.
+using tMOSTRA = std::string (*)(double);
+std::string mostra_num(double v) { return num2txt(v); }
+std::string mostra_2(double v) { return real2txt(v, 2); }
+
+// A real row into a field. A row whose text is still the one shown for the
+// field's value keeps the value at full precision: the grid shows fewer
+// decimals than the field holds, and reading the shown text back would round
+// the user's value away at every Apply (a network impedance of 16.7438 would
+// become 16.7). Such a value is only brought into range. Otherwise
+// unreadable text keeps the field as it is and a number is brought into
+// range. `escala` is what the grid shows per unit of the field (100 for the
+// factors shown in percent).
 void real(const tPROPGRID& vl, const char* key, double& campo, double min, double max,
-          double escala = 1) {
+          tMOSTRA mostra = mostra_num, double escala = 1) {
+  const tPROPROW* r = vl.find(key);
+  if (r == nullptr) return;
+  if (r->value == mostra(campo * escala)) {
+    if (campo * escala < min) campo = min / escala;
+    if (campo * escala > max) campo = max / escala;
+    return;
+  }
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double v = txt2real(vl_getstr(vl, key, ""), nan, 0, 0);  // bounds 0, 0: unbounded
+  const double v = txt2real(r->value, nan, 0, 0);  // bounds 0, 0: unbounded
   if (std::isnan(v)) return;
   campo = std::clamp(v, min, max) / escala;
 }
@@ -133,14 +150,14 @@ void getprop_calc(tPRJCALC& p, const tPROPGRID& vl) {
   real(vl, "Tensão nominal média tensão [kV]", p.tensaomt, 0.1, MILHAO);
   real(vl, "Demanda contratada [kW]", p.demanda, 0.1, MILHAO);
   real(vl, "Fator de potência", p.fatorp, 0.1, 2);
-  real(vl, "Fator IPF [%]", p.fat_ipf, 0, 100, 100);
-  real(vl, "Fator IIF [%]", p.fat_iif, 0, 1000, 100);
-  real(vl, "Fator IPN [%]", p.fat_ipn, 0, 100, 100);
-  real(vl, "Fator IIN [%]", p.fat_iin, 0, 100, 100);
+  real(vl, "Fator IPF [%]", p.fat_ipf, 0, 100, mostra_2, 100);
+  real(vl, "Fator IIF [%]", p.fat_iif, 0, 1000, mostra_2, 100);
+  real(vl, "Fator IPN [%]", p.fat_ipn, 0, 100, mostra_2, 100);
+  real(vl, "Fator IIN [%]", p.fat_iin, 0, 100, mostra_2, 100);
   inteiro(vl, "Função 27 [%]", p.fun_27, 0, 200);
   inteiro(vl, "Função 59 [%]", p.fun_59, 0, 200);
-  real(vl, "Função 27 [s]", p.fun_27t, 0, 200);
-  real(vl, "Função 59 [s]", p.fun_59t, 0, 200);
+  real(vl, "Função 27 [s]", p.fun_27t, 0, 200, mostra_2);
+  real(vl, "Função 59 [s]", p.fun_59t, 0, 200, mostra_2);
   escolha(vl, "Considerar potência...", p.lim_pot, lim_pot_names());
   real(vl, "Comprimento cabo de entrada [m]", p.cabolen, 0, MILHAO);
   real(vl, "Impedância cabo (R1) [ohm/km]", p.z1caboohm.r, 0, MILHAO);
@@ -159,7 +176,7 @@ void getprop_calc(tPRJCALC& p, const tPROPGRID& vl) {
   real(vl, "Carga BURDEN [ohm]", p.rtc_bur, 0, 100);
   simnao(vl, "Saturação em 10kA", p.rtc_10k);
   escolha(vl, "Imag.Metodo", p.inr_met, inr_met_names());
-  real(vl, "Imag.Neutro", p.inr_neu, 0, 1);
+  real(vl, "Imag.Neutro", p.inr_neu, 0, 1, mostra_2);
   // An entered 0 becomes 1 A, which the calculation takes as "not given".
   real(vl, "Corrente ICC3F [A]", p.icc_con.ICC3F, 1, MILHAO);
   real(vl, "Corrente ICC3FA [A]", p.icc_con.ICC3FA, 1, MILHAO);
@@ -182,7 +199,7 @@ void showprop_trafo(const tTRAFO& t, tPROPGRID& vl) {
 
 void getprop_trafo(tTRAFO& t, const tPROPGRID& vl) {
   real(vl, "Potência (kVA)", t.kva, 0, MILHAO);
-  real(vl, "Impedância (Z1%)", t.zp, 0, 200);
+  real(vl, "Impedância (Z1%)", t.zp, 0, 200, mostra_2);
   if (const int lig = posicao(vl, "Ligação (AT-BT)", lignames()); lig >= 0) t.lig = lig;
   real(vl, "Imag (K*In)", t.imag, 0, 100);
   simnao(vl, "Paralelo", t.prll);
