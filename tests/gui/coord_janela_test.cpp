@@ -411,11 +411,16 @@ TEST_F(tCOORD, LeituraDepoisDaExportacao) {
 }
 
 TEST_F(tCOORD, DicaDaLinha) {
-  w->vlITEM->seleciona("Nome");
-  EXPECT_EQ(dica(), "Nome:\nNome de identificação do ajuste");
+  EXPECT_EQ(dica(), "Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função.");
   w->vlITEM->seleciona("Cor");
   EXPECT_EQ(dica(),
             "Cor:\nClique no botão para selecionar uma cor ou digite a cor no formato $RRGGBB.");
+  w->vlITEM->seleciona("Nome");
+  EXPECT_EQ(dica(), "Nome:\nNome de identificação do ajuste");
+  // A click on the row already current shows its hint too.
+  w->mmHINT->clear();
+  emit w->vlITEM->pressed(w->vlITEM->currentIndex());
+  EXPECT_EQ(dica(), "Nome:\nNome de identificação do ajuste");
 }
 
 // The "..." buttons: colour dialog, curve browser and fuse-link chooser.

@@ -301,6 +301,10 @@ void TfmCOORD::criacontroles() {
           [this](const QString& key) { comando([&] { botao_item(key.toStdString()); }); });
   connect(vlITEM->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this] { hint_item(vlITEM->chave_atual()); });
+  // A click on the row that is already current shows its hint as well.
+  connect(vlITEM, &QAbstractItemView::pressed, this, [this](const QModelIndex& ix) {
+    if (ix.row() >= 0 && ix.row() < vlitem.count()) hint_item(vlitem.row(ix.row()).key);
+  });
   connect(vlPROP, &tVLPROP::alterado, this, [this] { btAPLICAR->setEnabled(true); });
   vlPROP->installEventFilter(new tTECLAS(vlPROP, [this] { btAPLICAR->setEnabled(true); }));
 
@@ -439,8 +443,12 @@ bool TfmCOORD::seleciona(int i) {
     ajsel->showprop(vlitem);
   }
   vlITEM->recarrega();
-  // The first property under the first section title.
-  if (vlitem.count() > 1) vlITEM->setCurrentIndex(vlITEM->model()->index(1, 1));
+  // The first property under the first section title becomes current
+  // quietly: the hint area keeps what it shows until the user picks a row.
+  if (vlitem.count() > 1) {
+    const QSignalBlocker b(vlITEM->selectionModel());
+    vlITEM->setCurrentIndex(vlITEM->model()->index(1, 1));
+  }
   btAPLICAR->setEnabled(false);
   return true;
 }
