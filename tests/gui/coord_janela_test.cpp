@@ -120,21 +120,12 @@ TEST_F(tCOORD, JanelaNova) {
   EXPECT_EQ(w->selecionado(), 6);
   EXPECT_EQ(w->vlitem.value("Nome"), "Distribuição");
   EXPECT_EQ(w->btAPLICAR->isEnabled(), false);
-  EXPECT_EQ(w->pcMAIN->currentIndex(), 0);
-  std::vector<std::string> paginas;
-  for (int i = 0; i < w->pcMAIN->count(); ++i) paginas.push_back(w->pcMAIN->tabText(i).toStdString());
-  EXPECT_EQ(paginas, (std::vector<std::string>{"Ajustes", "Geral", "Gráfico"}));
   std::vector<std::string> geral;
   for (int i = 0; i < w->vlprop.count(); ++i)
     geral.push_back(w->vlprop.row(i).key + "=" + w->vlprop.row(i).value);
   EXPECT_EQ(geral, (std::vector<std::string>{"Título=Título Coordenograma", "Subestação=exemplo",
                                              "Alimentador=exemplo", "Responsavel=Eng. ...",
                                              "Tensão primária [kV]=13.80"}));
-  const tOPCOES_GRAF o = w->opcoes();
-  EXPECT_EQ(o.lim_inf, 1);
-  EXPECT_EQ(o.lim_sup, 10000);
-  EXPECT_EQ(o.legenda && o.fase && o.neutro, true);
-  EXPECT_EQ(o.cursor || o.linha || w->cbSEPARAR->isChecked(), false);
   EXPECT_EQ(w->lbCURSORX->text().toStdString(), "0s/0A");
 }
 
