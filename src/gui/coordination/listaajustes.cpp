@@ -1,5 +1,6 @@
 #include "listaajustes.h"
 
+#include <QAbstractItemView>
 #include <QPainter>
 #include <QStylePainter>
 
@@ -11,6 +12,8 @@ tLISTAAJUSTES::tLISTAAJUSTES(QWidget* parent) : QComboBox(parent) {
   setItemDelegate(new tLISTADELEGATE(this));
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   setMinimumContentsLength(10);
+  // The open list is wider than the closed one, so whole entries are read.
+  view()->setMinimumWidth(320);
 }
 
 void tLISTAAJUSTES::adiciona(const QString& texto, tAJUSTE* s, tCOR c) {
