@@ -95,10 +95,13 @@ TfmCALC::TfmCALC(QObject* parent) : tFMBASE(parent) {
 }
 
 TfmCALC::~TfmCALC() {
-  // The views refer to the grid models, which are destroyed before the
-  // panel that holds the views: release them first.
+  // The base would delete the panel only after this window's members are
+  // gone, while the views still refer to the grid models and their signals
+  // still reach this window: release the models and take the panel down
+  // here, while everything it refers to is alive.
   for (tVLPROP* v : {vlPROP, vlRELE, vlCONC, vlITEM})
     if (v != nullptr) v->setgrid(nullptr);
+  delete pnCONTAINER.data();
 }
 
 void TfmCALC::montapaginas() {
