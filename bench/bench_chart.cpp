@@ -9,6 +9,7 @@
 #include "chart/chartx.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
+#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -59,14 +60,7 @@ BENCHMARK(BM_RepaintGravado);
 
 #ifdef TARVINEL_HAS_PLATFORM
 
-void qt() {
-  static int argc = 1;
-  static char nome[] = "tarvinel_bench";
-  static char* argv[] = {nome, nullptr};
-  if (QGuiApplication::instance() != nullptr) return;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QGuiApplication app(argc, argv);
-}
+using tarvinel::bench::qt;
 
 QImage imagem() {
   QImage img(1024, 768, QImage::Format_RGB32);

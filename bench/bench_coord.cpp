@@ -21,6 +21,7 @@
 #include "coordination/prjcoord.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
+#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -109,14 +110,7 @@ BENCHMARK(BM_DesenhaExemploGravado)->Unit(benchmark::kMicrosecond);
 
 #ifdef TARVINEL_HAS_PLATFORM
 
-void qt() {
-  static int argc = 1;
-  static char nome[] = "tarvinel_bench";
-  static char* argv[] = {nome, nullptr};
-  if (QGuiApplication::instance() != nullptr) return;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QGuiApplication app(argc, argv);
-}
+using tarvinel::bench::qt;
 
 // The chart of the image export: the example on 1024 x 768 with the screen's
 // settings (cleared background, 1 and 3 pixel lines).

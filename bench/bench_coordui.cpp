@@ -10,6 +10,7 @@
 // Targets: the example chart under 16 ms (a frame), a chart with 100 relay
 // settings under 150 ms, the example printed to a PDF under 1 s.
 #ifdef TARVINEL_HAS_PLATFORM
+#include "bench_qt.h"
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -30,14 +31,7 @@ using namespace tarvinel;
 
 namespace {
 
-void qt() {
-  static int argc = 1;
-  static char nome[] = "tarvinel_bench";
-  static char* argv[] = {nome, nullptr};
-  if (QGuiApplication::instance() != nullptr) return;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QGuiApplication app(argc, argv);
-}
+using tarvinel::bench::qt;
 
 // The example chart with `reles` relay settings more, each one a little to
 // the right of the last, so their curves cover the chart.

@@ -9,6 +9,7 @@
 #include "relaytest/ensaio.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
+#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -45,14 +46,7 @@ BENCHMARK(BM_EnsaioGravado)->Arg(10)->Arg(30);
 
 #ifdef TARVINEL_HAS_PLATFORM
 
-void qt() {
-  static int argc = 1;
-  static char nome[] = "tarvinel_bench";
-  static char* argv[] = {nome, nullptr};
-  if (QGuiApplication::instance() != nullptr) return;
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static QGuiApplication app(argc, argv);
-}
+using tarvinel::bench::qt;
 
 void BM_EnsaioQImage(benchmark::State& state) {
   qt();
