@@ -1,14 +1,17 @@
 // Commands over calculation documents (.ajuste): the report, the conversion
-// (read and write again) and a new example document. A file is read the way
-// the calculation window opens it: the example transformers are dropped, the
-// file's are read, and the project is calculated.
+// (read and write again), a new example document and the coordination chart
+// made from a calculation. A file is read the way the calculation window opens
+// it: the example transformers are dropped, the file's are read, and the
+// project is calculated.
 
 #include <cstdio>
 #include <string>
 
+#include "calculation/calccoord.h"
 #include "calculation/calcexec.h"
 #include "calculation/relatorio.h"
 #include "comandos.h"
+#include "coordination/prjcoord.h"
 #include "foundation/arquivo.h"
 #include "foundation/estado.h"
 
@@ -26,6 +29,10 @@ bool termina_com(const std::string& s, const std::string& fim) {
 
 bool e_ajuste(const std::string& arq) {
   return termina_com(arq, ".ajuste");
+}
+
+bool e_coord(const std::string& arq) {
+  return termina_com(arq, ".coord");
 }
 
 void aviso(std::string msg) {
@@ -113,7 +120,7 @@ int cmd_report(const tARGS& args) {
 
 int cmd_convert(const tARGS& args) {
   if (args.size() != 2) return erro_uso("convert", "informe o arquivo de entrada e o de saída");
-  if (termina_com(args[0], ".coord")) return convert_coord(args[0], args[1]);
+  if (e_coord(args[0])) return convert_coord(args[0], args[1]);
   if (!e_ajuste(args[0]) || !e_ajuste(args[1]))
     return erro_uso("convert", "tipo de documento desconhecido (use .coord ou .ajuste): " +
                                    (e_ajuste(args[0]) ? args[1] : args[0]));
@@ -127,6 +134,42 @@ int cmd_new(const tARGS& args) {
   if (args[0] != "ajuste") return erro_uso("new", "tipo de documento desconhecido: " + args[0]);
   // As a new calculation window holds it after its first Apply.
   return convert_ajuste("", args[2]);
+}
+
+int cmd_coordcalc(const tARGS& args) {
+  std::string arq, saida;
+  bool elos = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "-o") {
+      if (i + 1 >= args.size()) return erro_uso("coord", "falta o arquivo depois de -o");
+      saida = args[++i];
+    } else if (a == "--elos") {
+      elos = true;
+    } else if (!a.empty() && a[0] == '-') {
+      return erro_uso("coord", "opção desconhecida: " + a);
+    } else if (!arq.empty()) {
+      return erro_uso("coord", "argumento inesperado: " + a);
+    } else {
+      arq = a;
+    }
+  }
+  if (arq.empty()) return erro_uso("coord", "informe o arquivo do cálculo (.ajuste)");
+  if (!e_ajuste(arq))
+    return erro_uso("coord", "o coordenograma é criado de um cálculo (.ajuste): " + arq);
+  if (saida.empty()) return erro_uso("coord", "informe o coordenograma de saída com -o");
+  if (!e_coord(saida))
+    return erro_uso("coord", "um coordenograma só é gravado como .coord: " + saida);
+  tPRJCALC p;
+  tPRJCALCVAR c;
+  abre(p, arq);
+  if (!calcula(p, c)) return SAIDA_ERRO;
+  // As "Criar coordenograma" of the calculation window: a new chart whose
+  // settings are replaced by the calculation's.
+  const auto coord = prjcoord_novo();
+  coordenograma_calc(p, c, elos, *coord);
+  coord->savetofile(saida);
+  return SAIDA_OK;
 }
 
 }  // namespace tarvinel::cli

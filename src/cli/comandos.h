@@ -36,6 +36,8 @@ int cmd_image(const tARGS& args);
 int cmd_settings(const tARGS& args);
 // The print job of a document as a PDF file (cmd_pdf.cpp).
 int cmd_pdf(const tARGS& args);
+// The coordination chart made from a calculation file (cmd_calculo.cpp).
+int cmd_coordcalc(const tARGS& args);
 // The .coord branches of convert and new (cmd_coord.cpp).
 int convert_coord(const std::string& in, const std::string& out);
 int new_coord(const std::string& out);

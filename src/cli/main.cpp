@@ -46,6 +46,9 @@ const tCOMANDO comandos[] = {
      "separadas) e o resumo dos ajustes; do cálculo, o relatório (sem arquivo: o exemplo de um "
      "novo coordenograma)",
      cmd_pdf},
+    {"coord", "ARQUIVO.ajuste -o SAIDA.coord [--elos]",
+     "coordenograma criado do cálculo (--elos: com os elos fusíveis dos transformadores)",
+     cmd_coordcalc},
     {"convert", "ENTRADA.coord SAIDA.coord | ENTRADA.ajuste SAIDA.ajuste",
      "lê e grava de novo um documento (um cálculo é calculado antes)", cmd_convert},
     {"new", "coord|ajuste -o SAIDA",
