@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -154,6 +155,48 @@ TEST_F(UserCurves, PickupZeroNuncaDaTempo) {
     EXPECT_EQ(funcao(n, 0, 1).calc(500, false), 0);
     EXPECT_EQ(funcao(n, 0, 1).calc(500, true), 0);
   }
+}
+
+// The read-only view of the catalogue: only built-in names have an equation,
+// even when a user curve bears the name, and the F6 ones point at their table.
+TEST_F(UserCurves, EquacaoSoDasCurvasDoCatalogo) {
+  usercurves().push_back(nova("MINHA"));
+  usercurves().push_back(nova("IEC-NI"));
+  for (const char* n : {"MINHA", "OFF", "NC-OFF", "TDEF/IDEF", "", "iec-ni"})
+    EXPECT_FALSE(equacao_curva(n).has_value()) << n;
+  const auto q = equacao_curva("IEC-NI");
+  ASSERT_TRUE(q.has_value());
+  EXPECT_EQ(q->forma, 'I');
+  EXPECT_EQ(q->a, 0.14);
+  EXPECT_EQ(q->p, 0.02);
+  const auto ri = equacao_curva("RI");
+  ASSERT_TRUE(ri.has_value());
+  EXPECT_EQ(ri->forma, 'R');
+  EXPECT_EQ(ri->a, 0.339);
+  EXPECT_EQ(ri->b, 0.236);
+  for (std::size_t k = 0; k < f6tables().size(); ++k) {
+    const auto f = equacao_curva("F6-" + f6tables()[k].nom);
+    ASSERT_TRUE(f.has_value()) << f6tables()[k].nom;
+    EXPECT_EQ(f->forma, 'F');
+    EXPECT_EQ(f->tab, &f6tables()[k]);
+  }
+  for (const std::string& n : curvenames()) EXPECT_TRUE(equacao_curva(n).has_value()) << n;
+}
+
+// The browser offers every built-in curve, and nothing but built-in curves
+// and "OFF".
+TEST(Catalogo, GruposDoNavegador) {
+  std::set<std::string> oferecidas;
+  for (const tGRUPO_CURVAS& g : curvegroups()) {
+    EXPECT_FALSE(g.curvas.empty()) << g.nome;
+    for (const std::string& c : g.curvas) {
+      EXPECT_TRUE(c == "OFF" || equacao_curva(c).has_value()) << g.nome << ": " << c;
+      oferecidas.insert(c);
+    }
+  }
+  for (const std::string& n : curvenames()) EXPECT_EQ(oferecidas.count(n), 1u) << n;
+  EXPECT_EQ(curvegroups().front().nome, "IEC (português)");
+  EXPECT_EQ(curvegroups().back().nome, "OUTRAS");
 }
 
 TEST(Catalogo, Instantaneo) {

@@ -21,7 +21,7 @@ enum class tFORMA : std::uint8_t {
   I,  // IEC: A / (M^p - 1)
   U,  // IEEE, ANSI C37.112: A / (M^p - 1) + B
   P,  // ANSI C37.90 polynomial in d = M - C: A + B/d + D/d^2 + E/d^3
-  R,  // RI: 1 / (0.339 - 0.236/M)
+  R,  // RI: 1 / (A - B/M)
   T,  // IT, I2T: A / M^p from M = 1 on
   F,  // F6 table
 };
@@ -59,7 +59,7 @@ const std::vector<tCURVA>& catalogo() {
         {"ANSI90-VI", {F::P, 0.0615, 0.7989, 0, 0.34, -0.284, 4.0505}},
         {"ANSI90-NI", {F::P, 0.0274, 2.2614, 0, 0.3, -4.1899, 9.1272}},
         {"ANSI90-MI", {F::P, 0.1735, 0.6791, 0, 0.8, -0.08, 0.1271}},
-        {"RI", {F::R}},
+        {"RI", {F::R, 0.339, 0.236}},
         {"IT", {F::T, 60, 0, 1}},
         {"I2T", {F::T, 540, 0, 2}},
     };
@@ -147,7 +147,7 @@ double avalia(const tEQUACAO& q, double m, double dt) {
     }
     case tFORMA::R: {
       if (!(m > 0)) return 0;
-      const double s = 0.339 - 0.236 / m;
+      const double s = q.a - q.b / m;
       if (!(s > 0)) return 0;  // M <= 0.236 / 0.339
       return dt / s;
     }
@@ -175,6 +175,43 @@ const std::vector<std::string>& curvenames() {
     return v;
   }();
   return nomes;
+}
+
+std::optional<tEQUACAO_CURVA> equacao_curva(std::string_view nome) {
+  const tEQUACAO* q = builtin(nome);
+  if (q == nullptr) return std::nullopt;
+  tEQUACAO_CURVA r;
+  switch (q->forma) {
+    case tFORMA::I: r.forma = 'I'; break;
+    case tFORMA::U: r.forma = 'U'; break;
+    case tFORMA::P: r.forma = 'P'; break;
+    case tFORMA::R: r.forma = 'R'; break;
+    case tFORMA::T: r.forma = 'T'; break;
+    case tFORMA::F: r.forma = 'F'; break;
+  }
+  r.a = q->a;
+  r.b = q->b;
+  r.p = q->p;
+  r.c = q->c;
+  r.d = q->d;
+  r.e = q->e;
+  r.tab = q->tab;
+  return r;
+}
+
+const std::vector<tGRUPO_CURVAS>& curvegroups() {
+  static const std::vector<tGRUPO_CURVAS> g = {
+      {"IEC (português)", {"IEC-NI", "IEC-MI", "IEC-LI", "IEC-EI"}},
+      {"IEC (inglês)", {"IEC-SI", "IEC-VI", "IEC-LTI", "IEC-EI"}},
+      {"IEEE", {"IEEE-MI", "IEEE-VI", "IEEE-EI"}},
+      {"ANSI-C37.90", {"ANSI90-EI", "ANSI90-VI", "ANSI90-NI", "ANSI90-MI"}},
+      {"ANSI-C37.112", {"ANSI-MI", "ANSI-VI", "ANSI-EI"}},
+      {"COOPER-F6",
+       {"F6-112", "F6-113", "F6-114", "F6-115", "F6-116", "F6-117", "F6-118", "F6-120", "F6-131",
+        "F6-141", "F6-133", "F6-136", "F6-140", "F6-161", "F6-165", "F6-201", "F6-202"}},
+      {"OUTRAS", {"IT", "I2T", "RI", "OFF"}},
+  };
+  return g;
 }
 
 double tFRELIGA::calc(double ic, bool lim) const {

@@ -4,7 +4,9 @@
 // user's own curves.
 
 #include <array>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "foundation/tipos.h"
@@ -37,6 +39,32 @@ std::vector<tUSERCURVE>& usercurves();
 // curves (IEC, IEEE, ANSI, ANSI90, RI, IT, I2T), then the 17 F6 tables. User
 // curves are not in it, and neither are the definite-time-only names.
 const std::vector<std::string>& curvenames();
+
+// The equation calc evaluates for a built-in curve, read-only (the manual
+// prints it). M is the multiple of pickup; the result is multiplied by the
+// dial afterwards:
+//   'I'  A / (M^p - 1)                              0 for M <= 1
+//   'U'  A / (M^p - 1) + B                          0 for M <= 1
+//   'P'  A + B/d + D/d^2 + E/d^3 with d = M - C     0 for M <= C
+//   'R'  1 / (A - B/M)                              0 where A - B/M <= 0
+//   'T'  A / M^p                                    0 for M < 1
+//   'F'  the F6 table `tab`                         -1 outside it
+struct tEQUACAO_CURVA {
+  char forma = 0;
+  double a = 0, b = 0, p = 0, c = 0, d = 0, e = 0;
+  const tUSERCURVE* tab = nullptr;  // 'F' only
+};
+// Nothing for a name that is not built in (user curves, "OFF").
+std::optional<tEQUACAO_CURVA> equacao_curva(std::string_view nome);
+
+// The groups of the curve browser's tree, in order, each with its curve
+// names ("IEC-EI" stands in both IEC groups; "OUTRAS" ends with "OFF"). The
+// user curves follow in the browser under "CUSTOM", which is not listed here.
+struct tGRUPO_CURVAS {
+  std::string nome;
+  std::vector<std::string> curvas;
+};
+const std::vector<tGRUPO_CURVAS>& curvegroups();
 
 // A protection function, copied by value.
 struct tFRELIGA {

@@ -32,27 +32,6 @@ QString qs(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-// The fixed groups of the tree, in order. "IEC-EI" serves both IEC groups.
-struct tGRUPO {
-  const char* nome;
-  std::vector<const char*> curvas;
-};
-
-const std::vector<tGRUPO>& grupos() {
-  static const std::vector<tGRUPO> g = {
-      {"IEC (português)", {"IEC-NI", "IEC-MI", "IEC-LI", "IEC-EI"}},
-      {"IEC (inglês)", {"IEC-SI", "IEC-VI", "IEC-LTI", "IEC-EI"}},
-      {"IEEE", {"IEEE-MI", "IEEE-VI", "IEEE-EI"}},
-      {"ANSI-C37.90", {"ANSI90-EI", "ANSI90-VI", "ANSI90-NI", "ANSI90-MI"}},
-      {"ANSI-C37.112", {"ANSI-MI", "ANSI-VI", "ANSI-EI"}},
-      {"COOPER-F6",
-       {"F6-112", "F6-113", "F6-114", "F6-115", "F6-116", "F6-117", "F6-118", "F6-120", "F6-131",
-        "F6-141", "F6-133", "F6-136", "F6-140", "F6-161", "F6-165", "F6-201", "F6-202"}},
-      {"OUTRAS", {"IT", "I2T", "RI", "OFF"}},
-  };
-  return g;
-}
-
 // The "Imax" choices: the end of the preview's current axis, in multiples of
 // pickup.
 const char* const kIMAX[] = {"10", "100", "1E3", "10E3", "100E3"};
@@ -144,9 +123,9 @@ TfmCURVA::TfmCURVA(QWidget* parent) : QDialog(parent) {
   tudo->addLayout(direita, 1);
 
   // The tree: the fixed groups, then "CUSTOM" for the user curves.
-  for (const tGRUPO& g : grupos()) {
-    auto* no = new QTreeWidgetItem(tvMAIN, QStringList(QString::fromUtf8(g.nome)));
-    for (const char* c : g.curvas) new QTreeWidgetItem(no, QStringList(QString::fromUtf8(c)));
+  for (const tGRUPO_CURVAS& g : curvegroups()) {
+    auto* no = new QTreeWidgetItem(tvMAIN, QStringList(qs(g.nome)));
+    for (const std::string& c : g.curvas) new QTreeWidgetItem(no, QStringList(qs(c)));
   }
   cus = new QTreeWidgetItem(tvMAIN, QStringList(QStringLiteral("CUSTOM")));
 
