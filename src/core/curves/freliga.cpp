@@ -182,12 +182,24 @@ std::optional<tEQUACAO_CURVA> equacao_curva(std::string_view nome) {
   if (q == nullptr) return std::nullopt;
   tEQUACAO_CURVA r;
   switch (q->forma) {
-    case tFORMA::I: r.forma = 'I'; break;
-    case tFORMA::U: r.forma = 'U'; break;
-    case tFORMA::P: r.forma = 'P'; break;
-    case tFORMA::R: r.forma = 'R'; break;
-    case tFORMA::T: r.forma = 'T'; break;
-    case tFORMA::F: r.forma = 'F'; break;
+    case tFORMA::I:
+      r.forma = 'I';
+      break;
+    case tFORMA::U:
+      r.forma = 'U';
+      break;
+    case tFORMA::P:
+      r.forma = 'P';
+      break;
+    case tFORMA::R:
+      r.forma = 'R';
+      break;
+    case tFORMA::T:
+      r.forma = 'T';
+      break;
+    case tFORMA::F:
+      r.forma = 'F';
+      break;
   }
   r.a = q->a;
   r.b = q->b;
