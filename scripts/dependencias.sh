@@ -20,7 +20,7 @@ instalar_pacotes() {
 
 PACOTES_BASE=(build-essential cmake ninja-build pkg-config libfmt-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
-PACOTES_TESTE=(libgtest-dev libgmock-dev libbenchmark-dev locales)
+PACOTES_TESTE=(libgtest-dev libgmock-dev libbenchmark-dev locales poppler-utils)
 
 # Numbers must not follow the machine's locale; the tests check that under a
 # Brazilian locale, which a fresh machine does not have yet.

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "foundation/arquivo.h"
+#include "foundation/estado.h"
 #include "manual/expande.h"
 #include "manual/pdf.h"
 #include "manual/telas.h"
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
     if (a[i] == QStringLiteral("--telas")) pasta_telas = a[i + 1];
     else if (a[i] == QStringLiteral("--markdown")) saida_md = a[i + 1];
   }
+  // The version line the report's footer and the charts carry, as the about
+  // window sets it in the program.
+  versionline = "Tarvinel " + a[3].toStdString();
   try {
     const auto capitulos = manual::le_capitulos(a[1].toStdString());
     const manual::tMANUAL m =

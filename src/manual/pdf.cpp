@@ -38,10 +38,15 @@ struct tTITULO {
   int pagina;  // in the body, from 0
 };
 
+// Documents are laid out in 1/96 in (the layout's own unit, in which the
+// text formats' lengths are given) and drawn scaled to the device, as Qt's
+// own printing does; a layout bound to the PDF device paginates in one unit
+// and draws in another, losing text.
+constexpr double kESCALA = kDPI / 96.0;
+
 // Layout of a document on pages of w x h device pixels.
-void pagina(QTextDocument& doc, QPaintDevice* dev, double w, double h) {
-  doc.documentLayout()->setPaintDevice(dev);
-  doc.setPageSize(QSizeF(w, h));
+void pagina(QTextDocument& doc, double w, double h) {
+  doc.setPageSize(QSizeF(w / kESCALA, h / kESCALA));
 }
 
 // Draws page i of a paginated document with the painter's origin at the top
@@ -49,6 +54,7 @@ void pagina(QTextDocument& doc, QPaintDevice* dev, double w, double h) {
 void desenha_pagina(QPainter& p, QTextDocument& doc, int i) {
   const QSizeF ps = doc.pageSize();
   p.save();
+  p.scale(kESCALA, kESCALA);
   p.setClipRect(QRectF(0, 0, ps.width(), ps.height()));
   p.translate(0, -i * ps.height());
   QAbstractTextDocumentLayout::PaintContext ctx;
@@ -60,8 +66,9 @@ void desenha_pagina(QPainter& p, QTextDocument& doc, int i) {
 
 // Tables with thin rules, code with a grey background, chapters on a new
 // page, figures scaled to the text width and centred.
-void formata(QTextDocument& doc, double largura_px, double altura_px, const QPaintDevice& dev) {
-  const double escala = dev.logicalDpiX() / 96.0;  // layout units per image pixel
+void formata(QTextDocument& doc) {
+  const double largura = doc.pageSize().width() - 2 * doc.documentMargin();
+  const double altura = doc.pageSize().height();
   QTextCursor c(&doc);
   std::vector<QTextTable*> tabelas;
   bool primeiro = true;
@@ -94,9 +101,8 @@ void formata(QTextDocument& doc, double largura_px, double altura_px, const QPai
       const QVariant v = doc.resource(QTextDocument::ImageResource, QUrl(img.name()));
       const QImage im = v.value<QImage>();
       if (im.isNull()) continue;
-      // Widths in layout units of the image handler (1/96 in).
-      const double maxw = largura_px / escala;
-      const double maxh = altura_px * 0.55 / escala;
+      const double maxw = largura;
+      const double maxh = altura * 0.55;
       double k = std::min({1.0, maxw / im.width(), maxh / im.height()});
       // Screenshots at 96 dpi would be tiny on paper: never below the text width's half.
       k = std::max(k, std::min(maxw * 0.5 / im.width(), maxh / im.height()));
@@ -213,7 +219,7 @@ int escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>
   for (const auto& [n, img] : telas)
     corpo.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("tela:") + QString::fromStdString(n)),
                       QVariant(img));
-  pagina(corpo, &pdf, W, corpoH);
+  pagina(corpo, W, corpoH);
   // Every picture the text names must be there.
   for (QTextBlock b = corpo.begin(); b.isValid(); b = b.next())
     for (auto it = b.begin(); !it.atEnd(); ++it) {
@@ -223,14 +229,14 @@ int escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>
       if (corpo.resource(QTextDocument::ImageResource, QUrl(n)).value<QImage>().isNull())
         throw std::runtime_error("Falta a imagem \"" + n.toStdString() + "\" do manual.");
     }
-  formata(corpo, W, corpoH, pdf);
+  formata(corpo);
 
   std::vector<tTITULO> titulos;
   for (QTextBlock b = corpo.begin(); b.isValid(); b = b.next()) {
     const int nivel = b.blockFormat().headingLevel();
     if (nivel != 1 && nivel != 2) continue;
     const double y = corpo.documentLayout()->blockBoundingRect(b).top();
-    titulos.push_back({nivel, b.text(), static_cast<int>(y / corpoH)});
+    titulos.push_back({nivel, b.text(), static_cast<int>(y / corpo.pageSize().height())});
   }
 
   // The contents' own length first (numbers do not change its lines), then
@@ -238,10 +244,10 @@ int escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>
   QTextDocument sumario;
   sumario.setDefaultFont(fonte_texto());
   monta_sumario(sumario, titulos, 0);
-  pagina(sumario, &pdf, W, corpoH);
+  pagina(sumario, W, corpoH);
   const int nsum = sumario.pageCount();
   monta_sumario(sumario, titulos, 1 + nsum + 1);
-  pagina(sumario, &pdf, W, corpoH);
+  pagina(sumario, W, corpoH);
 
   QPainter p;
   if (!p.begin(&pdf)) throw std::runtime_error("Não foi possível escrever o PDF \"" + saida + "\".");

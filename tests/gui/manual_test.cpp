@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QStringList>
 #include <QSet>
 #include <QTemporaryDir>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -33,6 +36,68 @@ int cores(const QImage& img) {
 QByteArray le(const QString& f) {
   QFile a(f);
   return a.open(QIODevice::ReadOnly) ? a.readAll() : QByteArray();
+}
+
+// Only words: quotes, punctuation, table rules and line breaks differ between
+// Markdown and the text poppler extracts from the PDF.
+std::string palavras(const std::string& s) {
+  std::string r;
+  for (unsigned char c : s) {
+    const bool letra = std::isalnum(c) || c >= 0x80;
+    if (letra) r += static_cast<char>(c);
+    else if (!r.empty() && r.back() != ' ') r += ' ';
+  }
+  return r;
+}
+
+// The text of a PDF (poppler's pdftotext, installed with the test tools).
+std::string texto_pdf(const QString& arquivo) {
+  QProcess p;
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo,
+                                        QStringLiteral("-")});
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+  // Ligatures the font draws come back as one character.
+  QString t = QString::fromUtf8(p.readAllStandardOutput());
+  t.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
+  return t.toStdString();
+}
+
+// The paragraphs of Markdown text whose first words are not in the PDF's
+// text; tables, code blocks, pictures and headings aside (their layout
+// changes the order in which poppler reads them).
+std::vector<std::string> ausentes(const std::string& md, const std::string& pdf) {
+  const std::string t = palavras(pdf);
+  std::vector<std::string> r;
+  std::vector<std::string> pars;
+  std::string par;
+  bool codigo = false;
+  std::size_t a = 0;
+  while (a <= md.size()) {
+    std::size_t b = md.find('\n', a);
+    if (b == std::string::npos) b = md.size();
+    const std::string linha = md.substr(a, b - a);
+    a = b + 1;
+    const std::size_t i = linha.find_first_not_of(' ');
+    const bool cerca = i != std::string::npos && linha.compare(i, 3, "```") == 0;
+    if (cerca) codigo = !codigo;
+    if (cerca || codigo || i == std::string::npos) {
+      if (!par.empty()) pars.push_back(par);
+      par.clear();
+      continue;
+    }
+    if (par.empty() && std::string("|!#*").find(linha[i]) != std::string::npos) continue;
+    if (!par.empty() || i != std::string::npos) par += linha + " ";
+  }
+  for (const std::string& p : pars) {
+    const std::string w = palavras(p);
+    std::size_t fim = 0;
+    int n = 0;
+    while (n < 4 && (fim = w.find(' ', fim + 1)) != std::string::npos) ++n;
+    if (n < 4) continue;
+    const std::string inicio = w.substr(w[0] == ' ' ? 1 : 0, fim);
+    if (t.find(inicio) == std::string::npos) r.push_back(inicio);
+  }
+  return r;
 }
 
 }  // namespace
@@ -66,6 +131,20 @@ TEST(ManualPdf, EscreveOuDeixaOArquivoComoEstava) {
   const QByteArray pdf = le(f);
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
 
+  // Long text runs over many pages and every paragraph reaches them.
+  std::string longo = "# 1. Longo\n\n";
+  std::string enchimento;
+  for (int k = 0; k < 40; ++k) enchimento += "palavra ";
+  for (int i = 1; i <= 80; ++i)
+    longo += "Parágrafo " + std::to_string(i) + " " + enchimento + "fim do parágrafo " +
+             std::to_string(i) + ".\n\n";
+  const QString f2 = dir.filePath(QStringLiteral("longo.pdf"));
+  EXPECT_GE(manual::escreve_pdf(longo, {}, "9.9.9", f2.toStdString()), 6);
+  const std::string txt = texto_pdf(f2);
+  ASSERT_FALSE(txt.empty()) << "pdftotext";
+  for (int i = 1; i <= 80; ++i)
+    EXPECT_NE(palavras(txt).find("fim do parágrafo " + std::to_string(i) + " "), std::string::npos) << i;
+
   // A picture the text names but nobody took: refused, the old file kept.
   EXPECT_THROW(manual::escreve_pdf(md, {}, "9.9.9", f.toStdString()), std::runtime_error);
   EXPECT_EQ(le(f), pdf);
@@ -82,6 +161,16 @@ TEST(ManualAjuda, OMenuAbreOManualConstruido) {
   const QByteArray bytes = le(pdf);
   EXPECT_TRUE(bytes.startsWith("%PDF-"));
   EXPECT_GT(bytes.size(), 100000);
+
+  // Every paragraph and section of the expanded chapters is in the PDF.
+  const QString md = QDir(TARVINEL_PASTA_MANUAL).filePath(QStringLiteral("manual.md"));
+  const std::string markdown = le(md).toStdString();
+  ASSERT_FALSE(markdown.empty()) << md.toStdString();
+  const std::string txt = texto_pdf(pdf);
+  ASSERT_FALSE(txt.empty()) << "pdftotext";
+  for (const std::string& p : ausentes(markdown, txt)) ADD_FAILURE() << "fora do PDF: " << p;
+  EXPECT_NE(palavras(txt).find("Relação ICC3F Z1"), std::string::npos);
+  EXPECT_NE(palavras(txt).find("Editor de curva"), std::string::npos);
 
   std::vector<std::string> abertos;
   const tSHELLOPEN antes = set_shell_open([&](const std::string& a) {
