@@ -63,6 +63,20 @@ void abre_manual() {
   abre_manual(QCoreApplication::applicationDirPath().toStdString());
 }
 
+std::string pasta_exemplos(const std::string& pasta_programa) {
+  const QDir pasta(QString::fromStdString(pasta_programa));
+  for (const QString rel :
+       {QStringLiteral("exemplos"), QStringLiteral("../share/tarvinel/exemplos")}) {
+    const QString p = QDir::cleanPath(pasta.absoluteFilePath(rel));
+    if (QFileInfo(p).isDir()) return p.toStdString();
+  }
+  return {};
+}
+
+std::string pasta_exemplos() {
+  return pasta_exemplos(QCoreApplication::applicationDirPath().toStdString());
+}
+
 void checkupdate() {
   dialogos().info(kMSGATUALIZACAO);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The "Ajuda" services of the main window and the welcome screen: opening a
 // file or web address with the platform's program for it (shell_open), the
-// manual and the update check.
+// manual, the example studies and the update check.
 
 #include <functional>
 #include <string>
@@ -29,6 +29,13 @@ std::string msg_sem_manual(const std::vector<std::string>& caminhos);
 // where it was looked for.
 void abre_manual(const std::string& pasta_programa);
 void abre_manual();
+
+// The folder of the example studies shipped with the program: "exemplos" in
+// the program's own folder (a build or a portable copy), else the data folder
+// of an installation beside it (<prefix>/share/tarvinel/exemplos); empty when
+// neither exists.
+std::string pasta_exemplos(const std::string& pasta_programa);
+std::string pasta_exemplos();
 
 // "Procurar Atualização": the program has no source for the latest version,
 // so the check always ends with this message.

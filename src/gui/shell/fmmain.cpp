@@ -21,6 +21,7 @@
 #include "dialogos.h"
 #include "foundation/contato.h"
 #include "foundation/estado.h"
+#include "shell/ajuda.h"
 #include "shell/hints.h"
 #include "shell/icones.h"
 #include "shell/menuhint.h"
@@ -54,7 +55,7 @@ TfmMAIN* TfmMAIN::instancia() {
   return g_main;
 }
 
-TfmMAIN::TfmMAIN(QWidget* parent) : QMainWindow(parent) {
+TfmMAIN::TfmMAIN(QWidget* parent) : QMainWindow(parent), exemplos_(pasta_exemplos()) {
   g_main = this;
   setObjectName(QStringLiteral("fmMAIN"));
   setWindowIcon(figura(tFIGURA::programa));
@@ -377,7 +378,11 @@ tFMBASE* TfmMAIN::novo(const std::string& ext) {
 }
 
 void TfmMAIN::loadfile(bool asref, std::string filename) {
-  if (filename.empty() && !sel_file(filename, {"coord", "ajuste"}, false)) return;
+  if (filename.empty()) {
+    // A new user, with nothing opened yet, starts among the example studies.
+    const std::string pasta = recentes_.lista().empty() ? exemplos_ : std::string();
+    if (!sel_file(filename, {"coord", "ajuste"}, false, pasta)) return;
+  }
   // Recorded before the kind is examined: an unknown file stays in the list.
   lis_rec_add(filename);
 

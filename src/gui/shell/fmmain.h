@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/abas.h"
@@ -63,7 +64,9 @@ class TfmMAIN : public QMainWindow {
   tFMBASE* novoensaio() { return novo("ens"); }
   // Opens a file in a new window of the kind its extension names (an empty name
   // asks for one); with asref the new document is only based on the file.
-  // Throws what reading throws, after closing the window made for it.
+  // Throws what reading throws, after closing the window made for it. While
+  // the recent-files list is empty (a new user) the file chooser starts in the
+  // folder of the example studies, when there is one.
   void loadfile(bool asref, std::string filename);
   // "Salvar" and "Salvar como..." on the active window.
   void salvar();
@@ -76,6 +79,11 @@ class TfmMAIN : public QMainWindow {
   // The recent-files list (lis_rec).
   tRECENTES& recentes() { return recentes_; }
   void lis_rec_add(const std::string& filename) { recentes_.add(filename); }
+
+  // The folder of the example studies (pasta_exemplos of the program's folder
+  // when the window is made; empty when there is none).
+  const std::string& exemplos() const { return exemplos_; }
+  void set_exemplos(std::string pasta) { exemplos_ = std::move(pasta); }
 
   // ---- message log ----------------------------------------------------------
   tLOG* lbPRINTF() const { return log_; }
@@ -125,6 +133,7 @@ class TfmMAIN : public QMainWindow {
   std::map<std::string, tTIPODOC, std::less<>> tipos_;
   std::map<std::string, QAction*, std::less<>> acoes_;
   tRECENTES recentes_;
+  std::string exemplos_;
   QPrinter printer_;
 
   QWidget* area_ = nullptr;

@@ -21,7 +21,7 @@ std::string filtro_sel_file(const tEXTS& exts) {
   return f;
 }
 
-bool sel_file(std::string& filename, const tEXTS& exts, bool salvar) {
+bool sel_file(std::string& filename, const tEXTS& exts, bool salvar, const std::string& pasta) {
   tPEDIDOARQ p;
   p.salvar = salvar;
   p.nome = filename;
@@ -30,6 +30,7 @@ bool sel_file(std::string& filename, const tEXTS& exts, bool salvar) {
   // Only the open/save pair of the two document kinds remembers its folder.
   const bool lembra = exts.size() == 2 && inifile_isopen();
   if (lembra) p.pasta = inifile().readstr("pfn", exts.front(), "");
+  if (!pasta.empty()) p.pasta = pasta;
 
   const std::optional<std::string> escolhido = dialogos().arquivo(p);
   if (!escolhido || escolhido->empty()) return false;

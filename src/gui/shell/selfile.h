@@ -17,9 +17,11 @@ std::string filtro_sel_file(const tEXTS& exts);
 // Asks for a file through the dialogs service. The first extension is the
 // default one. With exactly two extensions the chooser starts in the folder
 // remembered in the settings store (section "pfn", value named by the first
-// extension) and remembers the chosen file's folder there. Confirmed: the path
-// is returned in `filename` and the result is true; cancelled: false and
-// `filename` unchanged.
-bool sel_file(std::string& filename, const tEXTS& exts, bool salvar);
+// extension) and remembers the chosen file's folder there; a non-empty `pasta`
+// is the starting folder instead (the folder is still remembered). Confirmed:
+// the path is returned in `filename` and the result is true; cancelled: false
+// and `filename` unchanged.
+bool sel_file(std::string& filename, const tEXTS& exts, bool salvar,
+              const std::string& pasta = {});
 
 }  // namespace tarvinel
