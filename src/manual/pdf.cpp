@@ -128,6 +128,7 @@ void formata(QTextDocument& doc) {
     tf.setCellSpacing(0);
     tf.setTopMargin(fm(1.5));
     tf.setBottomMargin(fm(1.5));
+    tf.setHeaderRowCount(1);  // repeated on every page the table runs over
     t->setFormat(tf);
     for (int col = 0; col < t->columns(); ++col) {
       QTextTableCell cell = t->cellAt(0, col);

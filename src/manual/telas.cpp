@@ -101,8 +101,12 @@ std::map<std::string, QImage> tira_telas(const std::string& pasta_exemplos) {
         QString::fromStdString(pasta_exemplos) + QStringLiteral("/subestacao-23kv-3-trafos.coord");
     const QString exemplo_calc =
         QString::fromStdString(pasta_exemplos) + QStringLiteral("/subestacao-23kv-3-trafos.ajuste");
-    if (QFileInfo::exists(exemplo_calc)) fm.recentes().add(exemplo_calc.toStdString());
-    if (QFileInfo::exists(exemplo_coord)) fm.recentes().add(exemplo_coord.toStdString());
+    // A user's list of recent studies (names only: the welcome screen is
+    // photographed, nothing is opened from it).
+    for (const char* f : {"/home/engenheiro/Estudos/subestacao-300kva.ajuste",
+                          "/home/engenheiro/Estudos/subestacao-23kv-3-trafos.ajuste",
+                          "/home/engenheiro/Estudos/subestacao-23kv-3-trafos.coord"})
+      fm.recentes().add(f);
     fm.resize(1280, 800);
     fm.show();
     {
