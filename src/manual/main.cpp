@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
       for (const auto& [n, img] : telas)
         img.save(QDir(pasta_telas).filePath(QString::fromStdString(n) + QStringLiteral(".png")));
     }
-    const int paginas = manual::escreve_pdf(m.markdown, telas, a[3].toStdString(), a[4].toStdString());
-    std::printf("manual: %d páginas, %zu figuras em %s\n", paginas, m.telas.size(),
+    const manual::tPDF pdf = manual::escreve_pdf(m.markdown, telas, a[3].toStdString(), a[4].toStdString());
+    std::printf("manual: %d páginas, %zu figuras em %s\n", pdf.paginas, m.telas.size(),
                 a[4].toStdString().c_str());
   } catch (const std::exception& e) {
     std::fprintf(stderr, "manual: %s\n", e.what());

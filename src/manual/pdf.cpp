@@ -195,7 +195,7 @@ void capa(QPainter& p, double w, double h, const std::string& versao) {
 
 }  // namespace
 
-int escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>& telas,
+tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>& telas,
                 const std::string& versao, const std::string& saida) {
   const QString nome = QString::fromStdString(saida);
   QSaveFile arq(nome);
@@ -268,7 +268,10 @@ int escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>
   if (!arq.commit())
     throw std::runtime_error("Não foi possível gravar o arquivo \"" + saida + "\": " +
                              arq.errorString().toStdString());
-  return numero;
+  tPDF r;
+  r.paginas = numero;
+  for (const tTITULO& t : titulos) r.sumario.emplace_back(t.texto.toStdString(), t.pagina + 1 + nsum + 1);
+  return r;
 }
 
 }  // namespace tarvinel::manual

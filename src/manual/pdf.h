@@ -7,13 +7,22 @@
 #include <QImage>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tarvinel::manual {
 
+struct tPDF {
+  int paginas = 0;
+  // The contents as printed: chapter and section titles with their page
+  // numbers (the cover is page 1).
+  std::vector<std::pair<std::string, int>> sumario;
+};
+
 // Writes `saida` atomically (nothing replaced on failure). Throws
 // std::runtime_error with a Portuguese message when a screenshot the text
-// names is missing or the file cannot be written. Returns the page count.
-int escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>& telas,
+// names is missing or the file cannot be written.
+tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>& telas,
                 const std::string& versao, const std::string& saida);
 
 }  // namespace tarvinel::manual

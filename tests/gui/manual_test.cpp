@@ -65,6 +65,19 @@ std::string texto_pdf(const QString& arquivo) {
 // The paragraphs of Markdown text whose first words are not in the PDF's
 // text; tables, code blocks, pictures and headings aside (their layout
 // changes the order in which poppler reads them).
+// The text of one page.
+std::string texto_pagina(const QString& arquivo, int pagina) {
+  QProcess p;
+  const QString n = QString::number(pagina);
+  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
+                                        QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo,
+                                        QStringLiteral("-")});
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
+  QString t = QString::fromUtf8(p.readAllStandardOutput());
+  t.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
+  return t.toStdString();
+}
+
 std::vector<std::string> ausentes(const std::string& md, const std::string& pdf) {
   const std::string t = palavras(pdf);
   std::vector<std::string> r;
@@ -125,9 +138,11 @@ TEST(ManualPdf, EscreveOuDeixaOArquivoComoEstava) {
   const std::string md =
       "# 1. Capítulo\n\nTexto com `código` e tabela:\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\n"
       "![Figura](tela:x)\n\n# 2. Outro\n\n## 2.1 Seção\n\nMais texto.\n";
-  const int paginas = manual::escreve_pdf(md, {{"x", img}}, "9.9.9", f.toStdString());
+  const manual::tPDF r = manual::escreve_pdf(md, {{"x", img}}, "9.9.9", f.toStdString());
   // Cover, contents, one page per chapter.
-  EXPECT_EQ(paginas, 4);
+  EXPECT_EQ(r.paginas, 4);
+  EXPECT_EQ(r.sumario, (std::vector<std::pair<std::string, int>>{
+                           {"1. Capítulo", 3}, {"2. Outro", 4}, {"2.1 Seção", 4}}));
   const QByteArray pdf = le(f);
   EXPECT_TRUE(pdf.startsWith("%PDF-"));
 
@@ -139,11 +154,18 @@ TEST(ManualPdf, EscreveOuDeixaOArquivoComoEstava) {
     longo += "Parágrafo " + std::to_string(i) + " " + enchimento + "fim do parágrafo " +
              std::to_string(i) + ".\n\n";
   const QString f2 = dir.filePath(QStringLiteral("longo.pdf"));
-  EXPECT_GE(manual::escreve_pdf(longo, {}, "9.9.9", f2.toStdString()), 6);
+  const manual::tPDF r2 = manual::escreve_pdf(longo, {}, "9.9.9", f2.toStdString());
+  EXPECT_GE(r2.paginas, 6);
   const std::string txt = texto_pdf(f2);
   ASSERT_FALSE(txt.empty()) << "pdftotext";
   for (int i = 1; i <= 80; ++i)
     EXPECT_NE(palavras(txt).find("fim do parágrafo " + std::to_string(i) + " "), std::string::npos) << i;
+
+  // Each title of the contents is on the page the contents give for it, the
+  // chapter's title first on its page.
+  for (const auto& [titulo, pag] : r.sumario)
+    EXPECT_NE(palavras(texto_pagina(f, pag)).find(palavras(titulo)), std::string::npos) << titulo;
+  EXPECT_EQ(palavras(texto_pagina(f, 3)).rfind(palavras("1. Capítulo"), 0), 0u);
 
   // A picture the text names but nobody took: refused, the old file kept.
   EXPECT_THROW(manual::escreve_pdf(md, {}, "9.9.9", f.toStdString()), std::runtime_error);
