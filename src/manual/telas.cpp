@@ -20,6 +20,8 @@
 #include "curves/fmelo.h"
 #include "curves/freliga.h"
 #include "curves/inifile.h"
+#include "foundation/numtxt.h"
+#include "relaytest/ensaio.h"
 #include "relaytest/fmensaio.h"
 #include "shell/about.h"
 #include "shell/fmmain.h"
@@ -169,6 +171,23 @@ std::map<std::string, QImage> tira_telas(const std::string& pasta_exemplos) {
     if (en == nullptr) throw std::runtime_error("A folha de ensaio não foi criada.");
     en->pcMAIN->setCurrentIndex(0);
     r["ensaio-geral"] = foto(&fm);
+    {
+      // A finished test of the default curve (IEC-NI, 100 A, dial 1): five
+      // points between pickup and instantaneous with the times a test set
+      // would measure.
+      const tCURVAENSAIO c = en->folha.lercurva();
+      const double amp[5] = {150, 200, 300, 400, 480};
+      const double desvio[5] = {0.021, -0.015, 0.030, -0.008, 0.012};
+      en->folha.tabela.setrowcount(6);
+      for (int k = 0; k < 5; ++k) {
+        const double tref = c.fr.calc(amp[k], true);
+        en->folha.tabela.setcell(colNUM, k + 1, std::to_string(k + 1));
+        en->folha.tabela.setcell(colIREF, k + 1, real2txt(amp[k], 0));
+        en->folha.tabela.setcell(colTREF, k + 1, real2txt(tref, 2));
+        en->folha.tabela.setcell(colTMED, k + 1, real2txt(tref * (1 + desvio[k]), 2));
+      }
+      en->showprop();
+    }
     en->pcMAIN->setCurrentIndex(1);
     en->atualiza();
     r["ensaio-ensaio"] = foto(&fm);
