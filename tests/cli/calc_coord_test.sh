@@ -5,22 +5,8 @@
 set -u
 cli="$1"
 exemplos="$(cd "$(dirname "$0")/../../data/examples" && pwd)"
-falhas=0
-aprovados=0
-confere() {  # nome, esperado, obtido
-  if [ "$2" == "$3" ]; then
-    aprovados=$((aprovados + 1))
-  else
-    falhas=$((falhas + 1))
-    printf 'FALHOU %s\n  esperado: %q\n  obtido:   %q\n' "$1" "$2" "$3"
-  fi
-}
+. "$(dirname "$0")/comum.sh"
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
-
-hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
 blocos() { grep -c "^"$'\t'"$2{" "$1"; }  # blocks of a kind at the chart's level
 
 # --- the shipped chart is what the command writes from the shipped calculation

@@ -3,20 +3,7 @@
 # pages, refused calculations that write nothing, and the errors.
 set -u
 cli="$1"
-falhas=0
-aprovados=0
-confere() {  # nome, esperado, obtido
-  if [ "$2" == "$3" ]; then
-    aprovados=$((aprovados + 1))
-  else
-    falhas=$((falhas + 1))
-    printf 'FALHOU %s\n  esperado: %q\n  obtido:   %q\n' "$1" "$2" "$3"
-  fi
-}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
+. "$(dirname "$0")/comum.sh"
 
 # Pages of a PDF: its page objects ("/Type /Page", not "/Type /Pages").
 paginas() { grep -ao '/Type /Pages*' "$1" | grep -cx '/Type /Page'; }

@@ -3,20 +3,7 @@
 # the user's curves read from the settings store.
 set -u
 cli="$1"
-falhas=0
-aprovados=0
-confere() {  # nome, esperado, obtido
-  if [ "$2" == "$3" ]; then
-    aprovados=$((aprovados + 1))
-  else
-    falhas=$((falhas + 1))
-    printf 'FALHOU %s\n  esperado: %q\n  obtido:   %q\n' "$1" "$2" "$3"
-  fi
-}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
+. "$(dirname "$0")/comum.sh"
 
 confere "trip IEC-NI" $'10.0\t2.971' "$(LC_ALL=C "$cli" trip IEC-NI 1 1 10)"
 if locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then

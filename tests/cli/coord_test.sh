@@ -3,22 +3,8 @@
 # the settings text, convert and new for .coord files, and the errors.
 set -u
 cli="$1"
-falhas=0
-aprovados=0
-confere() {  # nome, esperado, obtido
-  if [ "$2" == "$3" ]; then
-    aprovados=$((aprovados + 1))
-  else
-    falhas=$((falhas + 1))
-    printf 'FALHOU %s\n  esperado: %q\n  obtido:   %q\n' "$1" "$2" "$3"
-  fi
-}
+. "$(dirname "$0")/comum.sh"
 
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
-
-hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
 
 # Width x height of a baseline JPEG from its SOF0 segment (FF C0, length 17,
 # precision 8, then height and width, two bytes each).

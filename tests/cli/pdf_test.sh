@@ -3,20 +3,7 @@
 # the summary page's text, and the errors that must leave no PDF behind.
 set -u
 cli="$1"
-falhas=0
-aprovados=0
-confere() {  # nome, esperado, obtido
-  if [ "$2" == "$3" ]; then
-    aprovados=$((aprovados + 1))
-  else
-    falhas=$((falhas + 1))
-    printf 'FALHOU %s\n  esperado: %q\n  obtido:   %q\n' "$1" "$2" "$3"
-  fi
-}
-
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-export XDG_CONFIG_HOME="$tmp/config"
+. "$(dirname "$0")/comum.sh"
 
 # Page objects of a PDF (not the page-tree node "/Type /Pages").
 paginas() { grep -aoE '/Type ?/Page([^s]|$)' "$1" | wc -l | tr -d ' '; }
