@@ -5,7 +5,6 @@ set -u
 cli="$1"
 . "$(dirname "$0")/comum.sh"
 
-
 # Width x height of a baseline JPEG from its SOF0 segment (FF C0, length 17,
 # precision 8, then height and width, two bytes each).
 jpgtam() {
