@@ -390,16 +390,28 @@ TEST_F(CurvasUi, OKLimitaEArredondaCadaValorEMantemOQueNaoENumero) {
     EXPECT_DOUBLE_EQ(v, c.esperado) << c.campo << " = \"" << c.texto << "\"";
   }
 
-  // Shown with two decimals, so confirming rounds untouched values too: the
-  // default points become hundredths.
+  // Shown with two decimals, but confirming keeps untouched values at full
+  // precision; only a point the user edits takes the typed value.
   tUSERCURVE u = curva("");
-  u.tim[15] = 0.0757;
+  u.tim[15] = 0.0152;
+  const tUSERCURVE antes = u;
   ed.showcurve(u);
+  EXPECT_EQ(ed.celula(1, 16), "0.02");
   ed.getcurve(u);
   EXPECT_EQ(u.nom, "");
-  EXPECT_DOUBLE_EQ(u.tim[15], 0.08);
-  EXPECT_DOUBLE_EQ(u.tim[2], 3.33);
-  EXPECT_DOUBLE_EQ(u.amp[1], 1.22);
+  EXPECT_EQ(u.tim, antes.tim);
+  EXPECT_EQ(u.amp, antes.amp);
+  EXPECT_EQ(u.ip, antes.ip);
+  ed.setcelula(1, 16, "0.02");
+  ed.setcelula(1, 15, "0.031");
+  ed.getcurve(u);
+  EXPECT_DOUBLE_EQ(u.tim[15], 0.0152) << "text still as shown";
+  EXPECT_DOUBLE_EQ(u.tim[14], 0.031);
+
+  // A name that would break the chart files that use the curve.
+  ed.leNOME->setText("Relé \"B\"\tbaixa");
+  ed.getcurve(u);
+  EXPECT_EQ(u.nom, "Relé \xE2\x80\x9D" "B\xE2\x80\x9D baixa");
 }
 
 TEST_F(CurvasUi, EditCurveMudaOElementoDaListaSoNoOK) {

@@ -68,7 +68,7 @@ void inteiro(const tPROPGRID& vl, const char* key, int& campo, int min, int max)
 }
 
 void texto(const tPROPGRID& vl, const char* key, std::string& campo) {
-  campo = vl_getstr(vl, key, campo);
+  campo = vl_gettexto(vl, key, campo);
 }
 
 // Position of the row's value among the names, exact text; -1 for none.

@@ -20,10 +20,10 @@ void tAJUSTE::showprop(tPROPGRID& vl) {
 }
 
 void tAJUSTE::getprop(const tPROPGRID& vl) {
-  caption = vl_getstr(vl, "Nome", caption);
+  caption = vl_gettexto(vl, "Nome", caption);
   color = vl_getint(vl, "Cor", color, 0, 0);
   visible = vl_getbool(vl, "Visível", visible);
-  obs = vl_getstr(vl, "Observações", obs);
+  obs = vl_gettexto(vl, "Observações", obs);
 }
 
 void tAJUSTE::drawto(tCHARTX&) {}

@@ -73,7 +73,7 @@ void tAJUSTE_CABO::showprop(tPROPGRID& vl) {
 
 void tAJUSTE_CABO::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
-  cabletag = vl_getstr(vl, "Curva de danos [Cabo]", cabletag);
+  cabletag = vl_gettexto(vl, "Curva de danos [Cabo]", cabletag);
 }
 
 void tAJUSTE_CABO::drawto(tCHARTX& chart) {

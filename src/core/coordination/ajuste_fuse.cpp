@@ -54,7 +54,7 @@ void tAJUSTE_FUSE::showprop(tPROPGRID& vl) {
 void tAJUSTE_FUSE::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
   for (std::size_t i = 0; i < fusetag.size(); ++i)
-    fusetag[i] = vl_getstr(vl, kChaves[i], fusetag[i]);
+    fusetag[i] = vl_gettexto(vl, kChaves[i], fusetag[i]);
 }
 
 void tAJUSTE_FUSE::drawto(tCHARTX& chart) {

@@ -22,9 +22,9 @@ std::unique_ptr<tAJUSTE> tAJUSTE_MINMAX::create() const {
 
 void tAJUSTE_MINMAX::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
-  vl.setvalue("ICC-mínimo [A]", round2txt(iccmin));
-  vl.setvalue("ICC-máximo [A]", round2txt(iccmax));
-  vl.setvalue("I-nominal [A]", round2txt(inom));
+  vl.setnum("ICC-mínimo [A]", iccmin, round2txt(iccmin));
+  vl.setnum("ICC-máximo [A]", iccmax, round2txt(iccmax));
+  vl.setnum("I-nominal [A]", inom, round2txt(inom));
 }
 
 void tAJUSTE_MINMAX::getprop(const tPROPGRID& vl) {
@@ -115,10 +115,10 @@ std::unique_ptr<tAJUSTE> tAJUSTE_DEFIT::create() const {
 
 void tAJUSTE_DEFIT::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
-  vl.setvalue("FASE-IDEF [A]", num2txt(idef_f));
-  vl.setvalue("FASE-TDEF [s]", num2txt(tdef_f));
-  vl.setvalue("NEUT-IDEF [A]", num2txt(idef_n));
-  vl.setvalue("NEUT-TDEF [s]", num2txt(tdef_n));
+  vl.setnum("FASE-IDEF [A]", idef_f, num2txt(idef_f));
+  vl.setnum("FASE-TDEF [s]", tdef_f, num2txt(tdef_f));
+  vl.setnum("NEUT-IDEF [A]", idef_n, num2txt(idef_n));
+  vl.setnum("NEUT-TDEF [s]", tdef_n, num2txt(tdef_n));
 }
 
 void tAJUSTE_DEFIT::getprop(const tPROPGRID& vl) {

@@ -1,5 +1,6 @@
 #include "coordination/ajuste_religa.h"
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <string_view>
@@ -34,34 +35,46 @@ void showfunc(tPROPGRID& vl, const std::string& pre, const tFRELIGA& f, bool all
   vl.setvalue(pre + "Nome", f.alias);
   vl.setvalue(pre + "Curva Principal", f.nom_cur);
   vl.setbutton(pre + "Curva Principal");
-  if (all) vl.setvalue(pre + "Partida [A]", num2txt(f.cor_par));
-  vl.setvalue(pre + "DialTime [s]", num2txt(f.dt));
+  if (all) vl.setnum(pre + "Partida [A]", f.cor_par, num2txt(f.cor_par));
+  vl.setnum(pre + "DialTime [s]", f.dt, num2txt(f.dt));
   if (all) {
-    vl.setvalue(pre + "Instantanea [A]", num2txt(f.cor_ins));
+    vl.setnum(pre + "Instantanea [A]", f.cor_ins, num2txt(f.cor_ins));
     vl_picklist(vl, pre + "Instantanea [A]", {"OFF"});
   }
-  vl.setvalue(pre + "IDEF [A]", idef2txt(f.idef));
+  vl.setnum(pre + "IDEF [A]", f.idef, idef2txt(f.idef));
   vl_picklist(vl, pre + "IDEF [A]", kOffMinMax);
-  vl.setvalue(pre + "TDEF [s]", tdef2txt(f.tdef));
+  vl.setnum(pre + "TDEF [s]", f.tdef, tdef2txt(f.tdef));
   vl_picklist(vl, pre + "TDEF [s]", kOffMinMax);
-  vl.setvalue(pre + "Tempo mínimo[s]", real2txt(f.tmin, 2));
-  if (all) vl.setvalue(pre + "Texto Local Curva[s]", num2txt(f.ptxt));
+  vl.setnum(pre + "Tempo mínimo[s]", f.tmin, real2txt(f.tmin, 2));
+  if (all) vl.setnum(pre + "Texto Local Curva[s]", f.ptxt, num2txt(f.ptxt));
+}
+
+// A definite current or time row (also the instantaneous row, which offers
+// "OFF"): the exact number while the row is untouched, otherwise the typed
+// word or number; clipped either way.
+double getdef(const tPROPGRID& vl, const std::string& key, double atual,
+              double (*conv)(std::string_view, double, double, double)) {
+  if (auto e = vl_exato(vl, key)) return std::clamp(*e, 0.0, kMaxGrade);
+  return conv(vl.value(key), atual, 0, kMaxGrade);
+}
+
+double txt2ins(std::string_view s, double def, double min, double max) {
+  return s == "OFF" ? 0 : txt2real(s, def, min, max);
 }
 
 // Reads back what showfunc shows. Rows left out of the reduced form are not
 // read at all, so their values survive whatever the grid holds.
 void getfunc(const tPROPGRID& vl, const std::string& pre, tFRELIGA& f, bool all) {
-  f.alias = vl_getstr(vl, pre + "Nome", f.alias);
-  f.nom_cur = vl_getstr(vl, pre + "Curva Principal", f.nom_cur);
+  f.alias = vl_gettexto(vl, pre + "Nome", f.alias);
+  f.nom_cur = vl_gettexto(vl, pre + "Curva Principal", f.nom_cur);
   if (all) {
     f.cor_par = vl_getreal(vl, pre + "Partida [A]", f.cor_par, 0, kMaxGrade);
     // The relay's instantaneous row offers the word "OFF" for "no element".
-    const std::string ins = vl.value(pre + "Instantanea [A]");
-    f.cor_ins = ins == "OFF" ? 0 : txt2real(ins, f.cor_ins, 0, kMaxGrade);
+    f.cor_ins = getdef(vl, pre + "Instantanea [A]", f.cor_ins, txt2ins);
   }
   f.dt = vl_getreal(vl, pre + "DialTime [s]", f.dt, 0, kMaxGrade);
-  f.idef = txt2idef(vl.value(pre + "IDEF [A]"), f.idef, 0, kMaxGrade);
-  f.tdef = txt2tdef(vl.value(pre + "TDEF [s]"), f.tdef, 0, kMaxGrade);
+  f.idef = getdef(vl, pre + "IDEF [A]", f.idef, txt2idef);
+  f.tdef = getdef(vl, pre + "TDEF [s]", f.tdef, txt2tdef);
   if (all) f.ptxt = vl_getreal(vl, pre + "Texto Local Curva[s]", f.ptxt, kPtxtMin, kPtxtMax);
   f.tmin = vl_getreal(vl, pre + "Tempo mínimo[s]", f.tmin, kTminMin, kTminMax);
 }
@@ -209,7 +222,7 @@ void tAJUSTE_RELIGA::showprop(tPROPGRID& vl) {
 
 void tAJUSTE_RELIGA::getprop(const tPROPGRID& vl) {
   if (showall) tAJUSTE::getprop(vl);
-  modelo = vl_getstr(vl, "Modelo/Marca", modelo);
+  modelo = vl_gettexto(vl, "Modelo/Marca", modelo);
   getfunc(vl, "FASE.", relf, showall);
   getfunc(vl, "NEUT.", reln, showall);
 }
@@ -299,26 +312,26 @@ void tAJUSTE_CURVA::showprop(tPROPGRID& vl) {
   vl_picklist(vl, "Tipo", {"FASE", "NEUTRO"});
   vl.setvalue("Curva Principal", rel.nom_cur);
   vl.setbutton("Curva Principal");
-  vl.setvalue("Partida [A]", num2txt(rel.cor_par));
-  vl.setvalue("DialTime [s]", num2txt(rel.dt));
-  vl.setvalue("Instantanea [A]", num2txt(rel.cor_ins));
-  vl.setvalue("IDEF [A]", idef2txt(rel.idef));
+  vl.setnum("Partida [A]", rel.cor_par, num2txt(rel.cor_par));
+  vl.setnum("DialTime [s]", rel.dt, num2txt(rel.dt));
+  vl.setnum("Instantanea [A]", rel.cor_ins, num2txt(rel.cor_ins));
+  vl.setnum("IDEF [A]", rel.idef, idef2txt(rel.idef));
   vl_picklist(vl, "IDEF [A]", kOffMinMax);
-  vl.setvalue("TDEF [s]", tdef2txt(rel.tdef));
+  vl.setnum("TDEF [s]", rel.tdef, tdef2txt(rel.tdef));
   vl_picklist(vl, "TDEF [s]", kOffMinMax);
-  vl.setvalue("Tempo mínimo[s]", real2txt(rel.tmin, 2));
-  vl.setvalue("Texto Local Curva[s]", num2txt(rel.ptxt));
+  vl.setnum("Tempo mínimo[s]", rel.tmin, real2txt(rel.tmin, 2));
+  vl.setnum("Texto Local Curva[s]", rel.ptxt, num2txt(rel.ptxt));
 }
 
 void tAJUSTE_CURVA::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
-  rel.alias = vl_getstr(vl, "Nome curva", rel.alias);
-  rel.nom_cur = vl_getstr(vl, "Curva Principal", rel.nom_cur);
+  rel.alias = vl_gettexto(vl, "Nome curva", rel.alias);
+  rel.nom_cur = vl_gettexto(vl, "Curva Principal", rel.nom_cur);
   rel.cor_par = vl_getreal(vl, "Partida [A]", rel.cor_par, 0, kMaxGrade);
   rel.cor_ins = vl_getreal(vl, "Instantanea [A]", rel.cor_ins, 0, kMaxGrade);
   rel.dt = vl_getreal(vl, "DialTime [s]", rel.dt, 0, kMaxGrade);
-  rel.idef = txt2idef(vl.value("IDEF [A]"), rel.idef, 0, kMaxGrade);
-  rel.tdef = txt2tdef(vl.value("TDEF [s]"), rel.tdef, 0, kMaxGrade);
+  rel.idef = getdef(vl, "IDEF [A]", rel.idef, txt2idef);
+  rel.tdef = getdef(vl, "TDEF [s]", rel.tdef, txt2tdef);
   rel.ptxt = vl_getreal(vl, "Texto Local Curva[s]", rel.ptxt, kPtxtMin, kPtxtMax);
   rel.tmin = vl_getreal(vl, "Tempo mínimo[s]", rel.tmin, kTminMin, kTminMax);
   // Anything but the exact word "FASE" makes a neutral function; a grid

@@ -35,13 +35,13 @@ void tAJUSTE_TEXTO::showprop(tPROPGRID& vl) {
   vl.setvalue("Texto/Simbolo", text);
   vl_picklist(vl, "Texto/Simbolo", {"\u2588", "\u25B2", "\u25C6", "\u25CF"});
   vl.setvalue("Tamanho", int2txt(size));
-  vl.setvalue("X (corrente)", real2txt(loc.x, 2));
-  vl.setvalue("Y (tempo)", real2txt(loc.y, 2));
+  vl.setnum("X (corrente)", loc.x, real2txt(loc.x, 2));
+  vl.setnum("Y (tempo)", loc.y, real2txt(loc.y, 2));
 }
 
 void tAJUSTE_TEXTO::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
-  text = vl_getstr(vl, "Texto/Simbolo", text);
+  text = vl_gettexto(vl, "Texto/Simbolo", text);
   size = vl_getint(vl, "Tamanho", size, 1, 100);
   loc.x = vl_getreal(vl, "X (corrente)", loc.x, 0, 1000000);
   loc.y = vl_getreal(vl, "Y (tempo)", loc.y, 0, 1000000);

@@ -29,10 +29,10 @@ std::unique_ptr<tAJUSTE> tAJUSTE_TRAFO::create() const {
 
 void tAJUSTE_TRAFO::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
-  vl.setvalue("Potência [kVA]", num2txt(kva));
+  vl.setnum("Potência [kVA]", kva, num2txt(kva));
   vl_picklist(vl, "Potência [kVA]",
               {"75", "112.5", "150", "225", "300", "500", "750", "1000", "1500", "2000"});
-  vl.setvalue("Impedância [%]", num2txt(zp));
+  vl.setnum("Impedância [%]", zp, num2txt(zp));
   // A position outside the list (only a file can hold one) is drawn on the
   // point, which is what "Centro" draws: the grid shows what the chart shows.
   const auto& nomes = posicoes();
@@ -157,8 +157,8 @@ std::unique_ptr<tAJUSTE> tAJUSTE_INRUSH::create() const {
 
 void tAJUSTE_INRUSH::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
-  vl.setvalue("I-Mag. (InRush) [A]", round2txt(inrush));
-  vl.setvalue("I-Mag. (InRush - neutro) [A]", round2txt(inrusn));
+  vl.setnum("I-Mag. (InRush) [A]", inrush, round2txt(inrush));
+  vl.setnum("I-Mag. (InRush - neutro) [A]", inrusn, round2txt(inrusn));
 }
 
 void tAJUSTE_INRUSH::getprop(const tPROPGRID& vl) {

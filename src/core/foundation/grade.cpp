@@ -1,6 +1,11 @@
 #include "foundation/grade.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/estado.h"
 #include "foundation/numtxt.h"
+#include "foundation/stringarq.h"
 
 namespace tarvinel {
 
@@ -24,6 +29,7 @@ int tPROPGRID::indexof(std::string_view key) const {
 
 void tPROPGRID::setvalue(std::string_view key, std::string_view value) {
   if (auto* r = find(key)) {
+    if (r->value != value) r->exact = std::numeric_limits<double>::quiet_NaN();
     r->value = value;
   } else {
     tPROPROW row;
@@ -32,6 +38,11 @@ void tPROPGRID::setvalue(std::string_view key, std::string_view value) {
     rows_.push_back(std::move(row));
   }
   if (onchange) onchange();
+}
+
+void tPROPGRID::setnum(std::string_view key, double exact, std::string_view text) {
+  setvalue(key, text);
+  if (auto* r = find(key)) r->exact = exact;
 }
 
 std::string tPROPGRID::value(std::string_view key) const {
@@ -56,8 +67,27 @@ int vl_getint(const tPROPGRID& vl, std::string_view key, int fallback, int min, 
   return txt2int(vl_getstr(vl, key, ""), fallback, min, max);
 }
 
+std::string vl_gettexto(const tPROPGRID& vl, std::string_view key, std::string_view fallback) {
+  const auto* r = vl.find(key);
+  if (r == nullptr) return std::string(fallback);
+  std::string t = textoarq(r->value);
+  if (t != r->value)
+    xprintf(
+        "# \"%s\": texto ajustado para o arquivo (aspas viram \xE2\x80\x9D, \xC2\xA8 vira ', "
+        "tabulações e quebras de linha viram espaço)",
+        std::string(key));
+  return t;
+}
+
+std::optional<double> vl_exato(const tPROPGRID& vl, std::string_view key) {
+  const auto* r = vl.find(key);
+  if (r == nullptr || std::isnan(r->exact)) return std::nullopt;
+  return r->exact;
+}
+
 double vl_getreal(const tPROPGRID& vl, std::string_view key, double fallback, double min,
                   double max) {
+  if (auto e = vl_exato(vl, key)) return min == 0 && max == 0 ? *e : std::clamp(*e, min, max);
   return txt2real(vl_getstr(vl, key, ""), fallback, min, max);
 }
 

@@ -3,6 +3,8 @@
 // read them; the Qt views only show and edit them.
 
 #include <functional>
+#include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,9 +17,14 @@ using tNOMES = std::vector<std::string>;
 struct tPROPROW {
   std::string key;
   std::string value;
-  tNOMES picklist;       // drop-down texts; empty = none
-  bool button = false;   // "..." edit button
+  tNOMES picklist;      // drop-down texts; empty = none
+  bool button = false;  // "..." edit button
   bool readonly = false;
+  // The full-precision number behind `value` when the row was filled with
+  // setnum; NaN otherwise, and again NaN as soon as the text changes. A grid
+  // shows fewer digits than a field holds, so reading an untouched row takes
+  // this instead of the rounded text.
+  double exact = std::numeric_limits<double>::quiet_NaN();
 
   bool section() const { return !key.empty() && key.front() == ' '; }
 };
@@ -25,8 +32,11 @@ struct tPROPROW {
 // Ordered key/value rows, keys unique. Rows appear in the order they are first set.
 class tPROPGRID {
  public:
-  // Replaces the value of the row with that key, or appends a new row.
+  // Replaces the value of the row with that key, or appends a new row. A new
+  // text forgets the row's exact number; the same text keeps it.
   void setvalue(std::string_view key, std::string_view value);
+  // A number row: `text` is what the grid shows, `exact` the field's value.
+  void setnum(std::string_view key, double exact, std::string_view text);
   // The row's value; empty when there is no such row.
   std::string value(std::string_view key) const;
   void setbutton(std::string_view key, bool on = true);
@@ -49,12 +59,20 @@ class tPROPGRID {
 };
 
 std::string vl_getstr(const tPROPGRID& vl, std::string_view key, std::string_view fallback);
+// A text row that goes into a document file: vl_getstr made storable
+// (textoarq), with one "#" line in the message log naming the row when the
+// text had to change.
+std::string vl_gettexto(const tPROPGRID& vl, std::string_view key, std::string_view fallback);
+// The exact number of a row still showing the text it was filled with.
+std::optional<double> vl_exato(const tPROPGRID& vl, std::string_view key);
 int vl_getint(const tPROPGRID& vl, std::string_view key, int fallback, int min, int max);
 bool vl_getbool(const tPROPGRID& vl, std::string_view key, bool fallback);
 int vl_getindex(const tPROPGRID& vl, std::string_view key, const tNOMES& names);
 // Gives the row a pick list only when it has none yet.
 void vl_picklist(tPROPGRID& vl, std::string_view key, const tNOMES& names);
-// Real row: txt2real of the row's text with the current value as fallback.
+// Real row: the exact number of an untouched setnum row, otherwise txt2real of
+// the row's text with the current value as fallback; either way clipped to the
+// bounds (none when both are 0).
 double vl_getreal(const tPROPGRID& vl, std::string_view key, double fallback, double min,
                   double max);
 

@@ -81,6 +81,25 @@ std::string getword(std::string_view s, int n) {
   return result;
 }
 
+std::string textoarq(std::string_view s) {
+  std::string t;
+  t.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c == '"')
+      t += "\xE2\x80\x9D";  // ”
+    else if (c == '\xC2' && i + 1 < s.size() && s[i + 1] == '\xA8') {
+      t += '\'';
+      ++i;
+    } else if (c == '\t' || c == '\r' || c == '\n') {
+      t += ' ';
+      if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;  // CR LF is one break
+    } else
+      t += c;
+  }
+  return t;
+}
+
 double getwordf(std::string_view s, int n) {
   return txt2real(getword(s, n), 0, 0, 0);
 }

@@ -94,4 +94,9 @@ std::string getword(std::string_view s, int n);
 // txt2real(getword(s, n), 0, 0, 0).
 double getwordf(std::string_view s, int n);
 
+// A text as a block file can hold it inside a quoted value: the format has no
+// escape, so a double quote becomes "”", "¨" becomes "'", and a tab, CR or LF
+// becomes one blank, CR LF too (a pasted line "}" would otherwise end a block).
+std::string textoarq(std::string_view s);
+
 }  // namespace tarvinel

@@ -294,7 +294,14 @@ void TfmCOORD::criacontroles() {
   connect(btADD, &QToolButton::clicked, this, [this] { btADD->showMenu(); });
   connect(btAPLICAR, &QPushButton::clicked, this, [this] { comando([&] { aplicar(); }); });
 
+  // A committed edit is a change of the document even before Apply; typing
+  // alone already offers Apply.
   connect(vlITEM, &tVLPROP::alterado, this, [this] {
+    if (ajsel == nullptr) return;
+    btAPLICAR->setEnabled(true);
+    marcaalterado();
+  });
+  connect(vlITEM, &tVLPROP::digitado, this, [this] {
     if (ajsel != nullptr) btAPLICAR->setEnabled(true);
   });
   connect(vlITEM, &tVLPROP::botao, this,
@@ -305,7 +312,11 @@ void TfmCOORD::criacontroles() {
   connect(vlITEM, &QAbstractItemView::pressed, this, [this](const QModelIndex& ix) {
     if (ix.row() >= 0 && ix.row() < vlitem.count()) hint_item(vlitem.row(ix.row()).key);
   });
-  connect(vlPROP, &tVLPROP::alterado, this, [this] { btAPLICAR->setEnabled(true); });
+  connect(vlPROP, &tVLPROP::alterado, this, [this] {
+    btAPLICAR->setEnabled(true);
+    marcaalterado();
+  });
+  connect(vlPROP, &tVLPROP::digitado, this, [this] { btAPLICAR->setEnabled(true); });
   vlPROP->installEventFilter(new tTECLAS(vlPROP, [this] { btAPLICAR->setEnabled(true); }));
 
   for (QCheckBox* c : {cbLEGENDA, cbFASE, cbNEUTRO, cbCURSOR, cbLINHA})
@@ -349,15 +360,24 @@ void TfmCOORD::showprop() {
   vlprop.setvalue("Subestação", proj->subestacao);
   vlprop.setvalue("Alimentador", proj->alimentador);
   vlprop.setvalue("Responsavel", proj->projetista);
-  vlprop.setvalue("Tensão primária [kV]", real2txt(proj->ten_nom, 2));
+  vlprop.setnum("Tensão primária [kV]", proj->ten_nom, real2txt(proj->ten_nom, 2));
 }
 
 void TfmCOORD::getprop() {
-  proj->titulo = vl_getstr(vlprop, "Título", proj->titulo);
-  proj->subestacao = vl_getstr(vlprop, "Subestação", proj->subestacao);
-  proj->alimentador = vl_getstr(vlprop, "Alimentador", proj->alimentador);
-  proj->projetista = vl_getstr(vlprop, "Responsavel", proj->projetista);
-  proj->ten_nom = txt2real(vlprop.value("Tensão primária [kV]"), 13.8, 0.1, 100);
+  proj->titulo = vl_gettexto(vlprop, "Título", proj->titulo);
+  proj->subestacao = vl_gettexto(vlprop, "Subestação", proj->subestacao);
+  proj->alimentador = vl_gettexto(vlprop, "Alimentador", proj->alimentador);
+  proj->projetista = vl_gettexto(vlprop, "Responsavel", proj->projetista);
+  proj->ten_nom = vl_getreal(vlprop, "Tensão primária [kV]", 13.8, 0.1, 100);
+  // Edits of the selected setting still waiting for Apply belong to the
+  // document as the user sees it: saving takes them in as Apply would.
+  if (ajsel != nullptr && btAPLICAR->isEnabled()) {
+    ajsel->getprop(vlitem);
+    ajsel->showprop(vlitem);
+    showitens(true);
+    btAPLICAR->setEnabled(false);
+    redesenha();
+  }
 }
 
 void TfmCOORD::loadfromfile(const std::string& filename) {
@@ -455,13 +475,9 @@ bool TfmCOORD::seleciona(int i) {
 
 void TfmCOORD::aplicar() {
   changed = true;
+  btAPLICAR->setEnabled(true);  // getprop takes the selected setting's grid
   getprop();
   showprop();
-  if (ajsel != nullptr) {
-    ajsel->getprop(vlitem);
-    ajsel->showprop(vlitem);
-    showitens(true);
-  }
   emit captionchanged();
   redesenha();
   btAPLICAR->setEnabled(false);
@@ -484,6 +500,7 @@ void TfmCOORD::excluir() {
   // is left to ask about them.
   btAPLICAR->setEnabled(false);
   fora.reset();
+  marcaalterado();
   showitens(false);
   redesenha();
   btAPLICAR->setEnabled(false);
@@ -496,6 +513,7 @@ void TfmCOORD::mover(int tag) {
   const int para = std::clamp(de + tag, 0, ultimo);
   if (para == de) return;
   proj->ajustes.move(de, para);
+  marcaalterado();
   // The same setting stays selected, with the grid and any edits not yet
   // applied: only the entries change places and numbers.
   {
@@ -535,6 +553,7 @@ void TfmCOORD::botao_item(const std::string& key) {
   if (!novo) return;
   vlitem.setvalue(key, *novo);
   btAPLICAR->setEnabled(true);
+  marcaalterado();
 }
 
 // ---- drawing and the cursors ---------------------------------------------------------
@@ -582,10 +601,10 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
   const tPOINTX& b = cur_med.c2;
-  mmHINT->setPlainText(qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
-                                       "Delta   : %5.2fs,%5.0fA",
-                                       a.y, a.x, b.y, b.x, std::fabs(a.y - b.y),
-                                       std::fabs(a.x - b.x))));
+  mmHINT->setPlainText(
+      qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
+                      "Delta   : %5.2fs,%5.0fA",
+                      a.y, a.x, b.y, b.x, std::fabs(a.y - b.y), std::fabs(a.x - b.x))));
   redesenha();
 }
 

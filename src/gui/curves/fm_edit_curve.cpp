@@ -14,13 +14,16 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string_view>
 
 #include "comando.h"
 #include "dialogos.h"
+#include "foundation/estado.h"
 #include "foundation/numtxt.h"
+#include "foundation/stringarq.h"
 #include "janela.h"
 
 namespace tarvinel {
@@ -218,16 +221,31 @@ void Tfm_edit_curve::showcurve(const tUSERCURVE& cur) {
   }
 }
 
+namespace {
+
+// A number shown with two decimals: while its text is still the one shown,
+// the value keeps its full precision (a point of 0.0152 s shows "0.02"), only
+// brought into range; a changed text is read as typed.
+double lido(const std::string& texto, double atual, double min, double max) {
+  if (texto == real2txt(atual, 2)) return std::clamp(atual, min, max);
+  return txt2real(texto, atual, min, max);
+}
+
+}  // namespace
+
 void Tfm_edit_curve::getcurve(tUSERCURVE& cur) const {
-  cur.nom = leNOME->text().toStdString();
-  cur.ip = txt2real(leIP->text().toStdString(), cur.ip, L::ip_min, L::ip_max);
-  cur.dt = txt2real(leDT->text().toStdString(), cur.dt, L::dt_min, L::dt_max);
+  // The name goes into every chart file that uses the curve.
+  const std::string nome = leNOME->text().toStdString();
+  cur.nom = textoarq(nome);
+  if (cur.nom != nome) xprintf("# Nome da curva ajustado para o arquivo: \"%s\"", cur.nom);
+  cur.ip = lido(leIP->text().toStdString(), cur.ip, L::ip_min, L::ip_max);
+  cur.dt = lido(leDT->text().toStdString(), cur.dt, L::dt_min, L::dt_max);
   cur.adj = cbAJUSTAVEL->isChecked();
   for (int k = 0; k < kPontos; ++k) {
     auto& a = cur.amp[static_cast<std::size_t>(k)];
     auto& t = cur.tim[static_cast<std::size_t>(k)];
-    a = txt2real(celula(0, k + 1), a, L::amp_min, L::amp_max);
-    t = txt2real(celula(1, k + 1), t, L::tim_min, L::tim_max);
+    a = lido(celula(0, k + 1), a, L::amp_min, L::amp_max);
+    t = lido(celula(1, k + 1), t, L::tim_min, L::tim_max);
   }
 }
 
