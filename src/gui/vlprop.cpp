@@ -128,6 +128,7 @@ class tVLDELEGATE : public QStyledItemDelegate {
         emit self->commitData(cb);
       });
       cb->installEventFilter(const_cast<tVLDELEGATE*>(this));
+      avisa_digitacao(cb->lineEdit(), r->key);
       return cb;
     }
     if (r->button) {
@@ -139,11 +140,19 @@ class tVLDELEGATE : public QStyledItemDelegate {
         emit view_->botao(key);
       });
       e->edit->installEventFilter(const_cast<tVLDELEGATE*>(this));
+      avisa_digitacao(e->edit, r->key);
       return e;
     }
     auto* ed = new QLineEdit(parent);
     ed->setFrame(false);
+    avisa_digitacao(ed, r->key);
     return ed;
+  }
+
+  void avisa_digitacao(QLineEdit* ed, const std::string& key) const {
+    if (ed == nullptr) return;
+    const QString k = QString::fromStdString(key);
+    connect(ed, &QLineEdit::textEdited, view_, [v = view_, k] { emit v->digitado(k); });
   }
 
   void setEditorData(QWidget* w, const QModelIndex& ix) const override {

@@ -5,7 +5,8 @@
 // a pick list edit in an editable drop-down; rows that ask for a button show
 // "..." while edited, which emits `botao` with the key; the row "Cor" shows a
 // swatch of its colour. Enter takes the edit and moves to the next row. Every
-// edit the user makes is written into the model and reported by `alterado`.
+// edit the user makes is written into the model and reported by `alterado`;
+// typing in an editor is reported at once by `digitado`.
 //
 // The view does not own the model; it takes the model's onchange to follow
 // changes made by code (showprop). The model must outlive the view or be
@@ -42,6 +43,8 @@ class tVLPROP : public QTableView {
 
  signals:
   void alterado(const QString& key);
+  // The user typed in a row's editor (the edit is not in the model yet).
+  void digitado(const QString& key);
   void botao(const QString& key);
 
  protected:

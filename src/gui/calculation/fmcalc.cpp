@@ -234,7 +234,12 @@ void TfmCALC::montapaginas() {
     vlCONC->setEnabled(on);
     vlCONC->update();
   });
-  connect(cbCONC, &QCheckBox::clicked, this, habilita);
+  // The user's own edits are changes of the document before Apply too.
+  auto edita = [this] {
+    btAPLICAR->setEnabled(true);
+    marcaalterado();
+  };
+  connect(cbCONC, &QCheckBox::clicked, this, edita);
   connect(cbREL_MAIN, &QCheckBox::clicked, this, habilita);
   connect(cbLISTATRAFO, &QComboBox::activated, this, [this] { comando([&] { escolhetrafo(); }); });
   connect(btINSERT, &QPushButton::clicked, this, [this] { comando([&] { inserirtrafo(); }); });
@@ -254,6 +259,8 @@ void TfmCALC::ligagrade(tVLPROP* v, const tPROPGRID* vl) {
   connect(m, &QAbstractItemModel::modelReset, this, habilita);
   connect(v->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this, v] { mostrahint(v); });
+  connect(v, &tVLPROP::digitado, this, habilita);
+  connect(v, &tVLPROP::alterado, this, [this] { marcaalterado(); });
 }
 
 void TfmCALC::mostrahint(const tVLPROP* v) {
@@ -287,6 +294,7 @@ void TfmCALC::botao_rele(tVLPROP* v, const QString& qkey) {
   } else {
     if (auto c = dialogos().curva(atual)) vl->setvalue(key, *c);
   }
+  if (vl->value(key) != atual) marcaalterado();
 }
 
 void TfmCALC::showprop() {
@@ -368,12 +376,14 @@ void TfmCALC::inserirtrafo() {
     // already; xr and obs keep the defaults.
     t->init(sel->kva, sel->zp, sel->imag, sel->lig, sel->prll);
   }
+  marcaalterado();
   showitens(false);
 }
 
 void TfmCALC::excluirtrafo() {
   if (trsel() == nullptr) return;
   proj.trafos.remove(cbLISTATRAFO->currentIndex());
+  marcaalterado();
   showitens(false);
 }
 

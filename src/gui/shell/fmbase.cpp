@@ -2,6 +2,8 @@
 
 #include <fmt/format.h>
 
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
 #include <QLayout>
 #include <QVBoxLayout>
 
@@ -55,6 +57,30 @@ void tFMBASE::savetofile(const std::string& filename) {
   curfilename = nome;
   changed = false;
   setcaption(curfilename);
+}
+
+void tFMBASE::confirmaedicao() {
+  if (!pnCONTAINER) return;
+  for (QAbstractItemView* v : pnCONTAINER->findChildren<QAbstractItemView*>()) {
+    // The open editor is a direct child of the view's viewport; the views
+    // here have no other widgets there.
+    for (QWidget* ed : v->viewport()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (!ed->isVisible()) continue;
+      // commitData and closeEditor are the view's own slots, which Enter
+      // and leaving the cell call.
+      QMetaObject::invokeMethod(v, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, ed));
+      QMetaObject::invokeMethod(
+          v, "closeEditor", Qt::DirectConnection, Q_ARG(QWidget*, ed),
+          Q_ARG(QAbstractItemDelegate::EndEditHint, QAbstractItemDelegate::NoHint));
+      break;
+    }
+  }
+}
+
+void tFMBASE::marcaalterado() {
+  if (changed) return;
+  changed = true;
+  emit captionchanged();
 }
 
 void tFMBASE::set_parent(QWidget* container) {

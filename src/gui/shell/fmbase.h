@@ -60,6 +60,15 @@ class tFMBASE : public QObject {
   // changed becomes false. Throws tERROARQ when the file cannot be written,
   // leaving curfilename and changed as they were.
   virtual void savetofile(const std::string& filename);
+  // Takes the value still open in a cell editor of any grid or table of the
+  // window into its model, as Enter would, and closes the editor. Every
+  // command that reads the document (save, print, export, close) calls it
+  // first, so a typed value is never thrown away.
+  void confirmaedicao();
+  // An edit of the document not yet written: sets `changed` (the close
+  // question then appears) and lets the tab strip show it.
+  void marcaalterado();
+
   // The window's document object; none for a window without one.
   virtual tPROJBASE* projbase() { return nullptr; }
   // Document object -> controls.

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -377,6 +378,16 @@ tFMBASE* TfmMAIN::novo(const std::string& ext) {
   return p;
 }
 
+namespace {
+
+// Two names of one file or folder, whatever the relative parts or links.
+bool mesmo_arquivo(const std::string& a, const std::string& b) {
+  const QString ca = QFileInfo(QString::fromStdString(a)).canonicalFilePath();
+  return !ca.isEmpty() && ca == QFileInfo(QString::fromStdString(b)).canonicalFilePath();
+}
+
+}  // namespace
+
 void TfmMAIN::loadfile(bool asref, std::string filename) {
   if (filename.empty()) {
     // A new user, with nothing opened yet, starts among the example studies.
@@ -397,6 +408,24 @@ void TfmMAIN::loadfile(bool asref, std::string filename) {
     }
     return;
   }
+
+  // A document already open comes to the front: a second copy of it would
+  // let one save overwrite the other's work.
+  if (!asref) {
+    for (tFMBASE* aberto : tab_lst()) {
+      if (!aberto->curfilename.empty() && mesmo_arquivo(aberto->curfilename, filename)) {
+        tab_set(aberto);
+        strip_->update();
+        return;
+      }
+    }
+  }
+  // The shipped examples stay as shipped: one opens as a new study based on
+  // it, so the first save asks for a name of the user's own.
+  if (!exemplos_.empty() &&
+      mesmo_arquivo(QFileInfo(QString::fromStdString(filename)).absolutePath().toStdString(),
+                    exemplos_))
+    asref = true;
 
   tFMBASE* w = novo(t->ext);
   if (w == nullptr) return;
@@ -420,6 +449,7 @@ void TfmMAIN::loadfile(bool asref, std::string filename) {
 void TfmMAIN::salvar() {
   tFMBASE* w = xta();
   if (w == nullptr) return;
+  w->confirmaedicao();
   w->savetofile(w->curfilename);
   if (!w->curfilename.empty()) lis_rec_add(w->curfilename);
   strip_->update();
@@ -428,6 +458,7 @@ void TfmMAIN::salvar() {
 void TfmMAIN::salvarcomo() {
   tFMBASE* w = xta();
   if (w == nullptr) return;
+  w->confirmaedicao();
   // The empty name makes savetofile ask for one. curfilename itself is left
   // alone: a cancelled or failed "Salvar como..." keeps the document tied to
   // the file it came from, so a later "Salvar" still writes there.
@@ -437,6 +468,7 @@ void TfmMAIN::salvarcomo() {
 
 void TfmMAIN::closeform(tFMBASE* w, tFECHAR& action) {
   if (w == nullptr || abas_->indexof(w) < 0) return;
+  w->confirmaedicao();
   if (!w->canclose(action)) return;
   tab_del(w);
   // Deferred: the close request may come from inside the window's own panel.
@@ -446,6 +478,7 @@ void TfmMAIN::closeform(tFMBASE* w, tFECHAR& action) {
 void TfmMAIN::imprimir() {
   tFMBASE* w = xta();
   if (w == nullptr) return;
+  w->confirmaedicao();
   if (!dialogos().imprimir(printer_)) return;
   tPRINTSCOPE imprimindo;
   w->printexec(printer_);
@@ -454,6 +487,7 @@ void TfmMAIN::imprimir() {
 void TfmMAIN::exporta(bool imagem, bool arquivo) {
   tFMBASE* w = xta();
   if (w == nullptr || w->extdef != "coord") return;
+  w->confirmaedicao();
   if (imagem)
     w->savejpg(arquivo);
   else
