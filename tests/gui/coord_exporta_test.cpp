@@ -229,7 +229,13 @@ TEST_F(tEXPORTA, NaJanelaPrincipal) {
   EXPECT_EQ(c->changed, false);
   EXPECT_EQ(fm.recentes().lista().front(), arq);
 
+  // Opened again while open: its tab comes to the front, no second copy.
   fm.loadfile(false, arq);
+  EXPECT_EQ(fm.xta(), c);
+  ASSERT_EQ(fm.tab_lst().size(), 1u);
+  const std::string copia = caminho("norte-copia.coord");
+  gravarbytes(copia, lerbytes(arq));
+  fm.loadfile(false, copia);
   auto* lido = dynamic_cast<TfmCOORD*>(fm.xta());
   ASSERT_NE(lido, nullptr);
   ASSERT_NE(lido, c);

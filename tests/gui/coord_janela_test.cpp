@@ -161,7 +161,7 @@ TEST_F(tCOORD, MenuAdicionar) {
     EXPECT_EQ(w->selecionado(), n - 1) << entrada;
     EXPECT_EQ(w->cbLISTA->currentIndex(), n - 1) << entrada;
     EXPECT_EQ(w->btAPLICAR->isEnabled(), false) << entrada;
-    EXPECT_EQ(w->changed, false) << entrada;
+    EXPECT_EQ(w->changed, true) << entrada;
   }
   EXPECT_EQ(w->btADD->menu(), w->pmAJUSTE);
 }
@@ -184,7 +184,8 @@ TEST_F(tCOORD, AplicarLevaAsEdicoesAoAjuste) {
 }
 
 // Choosing another entry with edits pending: Yes stores them in the setting
-// they were made for, No drops them, Cancel keeps them in the grid.
+// they were made for, No drops them, Cancel keeps them in the grid. The
+// committed edit marked the chart changed in every case.
 TEST_F(tCOORD, PerguntaAoTrocarDeItem) {
   struct tCASO {
     tRESPOSTA resposta;
@@ -196,8 +197,8 @@ TEST_F(tCOORD, PerguntaAoTrocarDeItem) {
   };
   const tCASO casos[] = {
       {tRESPOSTA::sim, "Editado", 0, "Concessionária", false, true},
-      {tRESPOSTA::nao, "Distribuição", 0, "Concessionária", false, false},
-      {tRESPOSTA::cancela, "Distribuição", 6, "Editado", true, false},
+      {tRESPOSTA::nao, "Distribuição", 0, "Concessionária", false, true},
+      {tRESPOSTA::cancela, "Distribuição", 6, "Editado", true, true},
   };
   for (const tCASO& k : casos) {
     reinicia();
@@ -250,7 +251,7 @@ TEST_F(tCOORD, Mover) {
   EXPECT_EQ(w->vlitem.value("Nome"), "Concessionária");
   w->Image1->click();
   EXPECT_EQ(entradas()[1], "2) Ajuste Rele/Religador: Concessionária");
-  EXPECT_EQ(w->changed, false);
+  EXPECT_EQ(w->changed, true);
 }
 
 TEST_F(tCOORD, MoverGuardaEdicoesPendentes) {
@@ -284,7 +285,7 @@ TEST_F(tCOORD, ExcluirAteEsvaziar) {
   w->Image1->click();
   w->Image2->click();
   EXPECT_EQ(w->proj->ajustes.count(), 0);
-  EXPECT_EQ(w->changed, false);
+  EXPECT_EQ(w->changed, true);  // by the deletions
   // The empty chart still draws its grid, title and the two corner texts.
   tCANVASREC c(1000, 700);
   w->drawto(c, 1000, 50, 700);

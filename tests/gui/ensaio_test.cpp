@@ -27,6 +27,7 @@
 #include "coordination/pbchart.h"
 #include "curves/inifile.h"
 #include "dialogos_teste.h"
+#include "foundation/arquivo.h"
 #include "foundation/numtxt.h"
 #include "relaytest/fmensaio.h"
 #include "sgtabela.h"
@@ -276,13 +277,20 @@ TEST_F(EnsaioPrincipal, NovoSalvarEAbrir) {
   ASSERT_EQ(fm.recentes().lista().empty(), false);
   EXPECT_EQ(fm.recentes().lista().front(), nome);
 
+  // Opened again while open: its tab comes to the front, no second copy.
   fm.loadfile(false, nome);
+  ASSERT_EQ(fm.tab_lst().size(), 1u);
+  EXPECT_EQ(fm.xta(), w);
+  // A copy of the file opens as a sheet of its own, equal to the saved one.
+  const std::string copia = arq("copia.ens");
+  gravarbytes(copia, lerbytes(nome));
+  fm.loadfile(false, copia);
   ASSERT_EQ(fm.tab_lst().size(), 2u);
   auto* v = dynamic_cast<TfmENSAIO*>(fm.xta());
   ASSERT_NE(v, nullptr);
   EXPECT_NE(v, w);
   EXPECT_EQ(v->changed, false);
-  EXPECT_EQ(v->caption(), nome);
+  EXPECT_EQ(v->caption(), copia);
   for (int c = colIREF; c < colCOUNT; ++c) EXPECT_EQ(coluna(*v, c), coluna(*w, c)) << c;
   EXPECT_EQ(v->folha.geral.value("Cliente"), "Indústria; \"A\"");
   EXPECT_EQ(roteiro->imprevistos.size(), 0u);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -25,6 +26,7 @@ class tFIDELIDADE : public tSHELL {
   // Keys typed into the editor of a row, without Enter.
   static QLineEdit* digita(tVLPROP* v, const std::string& key, const QString& texto) {
     v->seleciona(key);
+    v->edit(v->currentIndex());
     auto* ed = v->viewport()->findChild<QLineEdit*>();
     if (ed == nullptr) return nullptr;
     ed->selectAll();
@@ -58,8 +60,10 @@ TEST_F(tFIDELIDADE, ValorNoEditorEntraAoSalvarEAoFechar) {
       EXPECT_FALSE(c->changed);
       EXPECT_FALSE(c->btAPLICAR->isEnabled());
     }
-    EXPECT_NE(lerbytes(arq).find("caption \"Cabo 1 \xE2\x80\x9Dnovo\xE2\x80\x9D\""),
-              std::string::npos)
+    const auto ls = lerlinhas(arq);
+    EXPECT_NE(
+        std::find(ls.begin(), ls.end(), "\t\t\tcaption \"Cabo 1 \xE2\x80\x9Dnovo\xE2\x80\x9D\""),
+        ls.end())
         << "fecha " << fecha;
   }
 }

@@ -487,6 +487,7 @@ void TfmCOORD::pmAjusteClick(tNOVOAJUSTE tag) {
   std::unique_ptr<tAJUSTE> a = novo_ajuste(tag);
   if (!a) return;
   proj->ajustes.add(std::move(a));
+  marcaalterado();
   showitens(false);
   redesenha();
 }
@@ -601,10 +602,10 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
   const tPOINTX& b = cur_med.c2;
-  mmHINT->setPlainText(
-      qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
-                      "Delta   : %5.2fs,%5.0fA",
-                      a.y, a.x, b.y, b.x, std::fabs(a.y - b.y), std::fabs(a.x - b.x))));
+  mmHINT->setPlainText(qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
+                                       "Delta   : %5.2fs,%5.0fA",
+                                       a.y, a.x, b.y, b.x, std::fabs(a.y - b.y),
+                                       std::fabs(a.x - b.x))));
   redesenha();
 }
 

@@ -40,6 +40,7 @@ void tFMBASE::printexec(QPrinter& printer) {
 void tFMBASE::loadfromfile(const std::string& filename) {
   if (tPROJBASE* p = projbase()) p->loadfromfile(filename);
   curfilename = filename;
+  changed = false;  // whatever was edited before belonged to the document replaced
   setcaption(filename);
   showprop();
 }
