@@ -27,9 +27,10 @@
 // is: the slope of each segment is relaxed toward the mean of its neighbours
 // and of its own shape value, and rescaled within each stretch between fixed
 // points so that the stretch still ends on its fixed point (within 6 % of the
-// shape, except where a curve is bent onto digitised points). "100K" and "200K" pass through their digitised end points (kept
-// exactly); below a last point slower than 0.01 s the curve continues to
-// 0.01 s with constant I^2 t. scripts/elos_kt.py computes these tables.
+// shape, except where a curve is bent onto digitised points). "100K" and "200K"
+// pass through their digitised end points (kept exactly); below a last point
+// slower than 0.01 s the curve continues to 0.01 s with constant I^2 t.
+// scripts/elos_kt.py computes these tables.
 
 #include "curves/elos/elos.h"
 
