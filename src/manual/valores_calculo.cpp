@@ -227,6 +227,11 @@ tTEXTOS valores_calculo() {
   }
 
   // Current transformer ("Dimensionamento do TC").
+  // The example's warnings, one per line, as the message log shows them.
+  std::string avisos;
+  for (const std::string& a : c.avisos) avisos += (avisos.empty() ? "" : "\n") + a;
+  m["avisos"] = avisos;
+
   m["tc-demanda"] = F("%.0f", p.demanda);
   m["tc-carga"] = F("%.0f", p.trafos.pot_tot());
   m["tc-fs"] = D(p.rtc_fat);
