@@ -213,12 +213,12 @@ tTEXTOS valores_calculo() {
     m[pre + "fa-z1"] = F("%.5f", t.z1tt.fa());
     m[pre + "fa-zt"] = F("%.5f", t.ztt.fa());
     curto_mt(m, pre, t.curto);
-    const double k = 1000 * V / t.ten_sec;
-    m[pre + "ib-bt"] = F("%.0f", c.ib_at * k);
-    m[pre + "icc3f-bt"] = F("%.0f", t.curto.ICC3F * k);
-    m[pre + "icc3fa-bt"] = F("%.0f", t.curto.ICC3FA * k);
-    m[pre + "iccft-bt"] = F("%.0f", R3 * t.curto.ICCFT * k);
-    m[pre + "iccfta-bt"] = F("%.0f", R3 * t.curto.ICCFTA * k);
+    const tCURTO bt = t.curto_bt(V);
+    m[pre + "ib-bt"] = F("%.0f", c.ib_at * 1000 * V / t.ten_sec);
+    m[pre + "icc3f-bt"] = F("%.0f", bt.ICC3F);
+    m[pre + "icc3fa-bt"] = F("%.0f", bt.ICC3FA);
+    m[pre + "iccft-bt"] = F("%.0f", bt.ICCFT);
+    m[pre + "iccfta-bt"] = F("%.0f", bt.ICCFTA);
     // ANSI point and fuse link as "ANSI dos transformadores + ELO" prints them.
     m[pre + "ansi-f"] = N(t.ansi_f);
     m[pre + "ansi-n"] = N(t.ansi_n);
@@ -227,6 +227,11 @@ tTEXTOS valores_calculo() {
   }
 
   // Current transformer ("Dimensionamento do TC").
+  // The example's warnings, one per line, as the message log shows them.
+  std::string avisos;
+  for (const std::string& a : c.avisos) avisos += (avisos.empty() ? "" : "\n") + a;
+  m["avisos"] = avisos;
+
   m["tc-demanda"] = F("%.0f", p.demanda);
   m["tc-carga"] = F("%.0f", p.trafos.pot_tot());
   m["tc-fs"] = D(p.rtc_fat);
@@ -285,8 +290,8 @@ tTEXTOS valores_calculo() {
   m["tempo-neutro"] = N(reln.calc(p.icc_con.ICCFTM, false));
   m["f27-pct"] = D(p.fun_27);
   m["f59-pct"] = D(p.fun_59);
-  m["f27-v"] = int2txt(trunca(p.fun_27 * V * 10));
-  m["f59-v"] = int2txt(trunca(p.fun_59 * V * 10));
+  m["f27-v"] = int2txt(tensao_funcao(p.fun_27, V));
+  m["f59-v"] = int2txt(tensao_funcao(p.fun_59, V));
   m["f27-t"] = real2txt(p.fun_27t, 2);
   m["f59-t"] = real2txt(p.fun_59t, 2);
 

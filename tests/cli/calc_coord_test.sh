@@ -12,7 +12,11 @@ blocos() { grep -c "^"$'\t'"$2{" "$1"; }  # blocks of a kind at the chart's leve
 # --- the shipped chart is what the command writes from the shipped calculation
 "$cli" coord "$exemplos/subestacao-23kv-3-trafos.ajuste" -o "$tmp/23kv.coord" --elos 2>"$tmp/err"
 confere "coord --elos: saída" 0 $?
-confere "coord --elos: nada em stderr" "" "$(cat "$tmp/err")"
+# stderr: only the study's warning about the phase instantaneous, once per
+# transformer.
+instantaneo='^Aviso: ATENÇÃO: instantânea de FASE do relé do cliente'
+confere "coord --elos: só os avisos do instantâneo" "3 0" \
+  "$(grep -c "$instantaneo" "$tmp/err") $(grep -vc "$instantaneo" "$tmp/err")"
 confere "coord --elos: igual ao exemplo distribuído" \
   "$(hex "$exemplos/subestacao-23kv-3-trafos.coord")" "$(hex "$tmp/23kv.coord")"
 confere "coord --elos: um bloco de elos (três trafos)" 1 "$(blocos "$tmp/23kv.coord" ajuste-fusek)"
@@ -30,7 +34,8 @@ confere "coord: o programa abre e grava igual" "$(hex "$tmp/23kv.coord")" \
 
 "$cli" coord "$exemplos/subestacao-300kva.ajuste" -o "$tmp/300.coord" 2>"$tmp/err"
 confere "coord sem --elos: saída" 0 $?
-confere "coord sem --elos: nada em stderr" "" "$(cat "$tmp/err")"
+confere "coord sem --elos: só o aviso do instantâneo" "1 0" \
+  "$(grep -c "$instantaneo" "$tmp/err") $(grep -vc "$instantaneo" "$tmp/err")"
 confere "coord sem --elos: nenhum elo" 0 "$(blocos "$tmp/300.coord" ajuste-fusek)"
 confere "coord sem --elos: só o relé do cliente" 1 "$(blocos "$tmp/300.coord" ajuste-religador)"
 confere "coord: título é a empresa" $'\ttitulo "Padaria Exemplo Ltda."\r' \

@@ -1,6 +1,7 @@
 // The calculation report: line helpers, section switches and numbering, and
 // chosen lines of the example compared verbatim (trailing blanks included).
 
+#include <fmt/printf.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 
 #include "calculation/relatorio.h"
 #include "foundation/estado.h"
+#include "foundation/numtxt.h"
 
 using namespace tarvinel;
 
@@ -273,7 +275,7 @@ TEST(tRELATORIO, LowVoltageBlockByConnection) {
        {"ZT = infinito"}},
       {LIG_YAYI,
        {"Z0tr = 5*Z1tr = 10.945+j109.45 (110.000|84.3°) pu",
-        "Z0 = Z0tr = 10.945+j109.45 (110.000|84.3°) pu", "ICCFTA = ICCFT*FA(ZT) = 93 A"},
+        "Z0 = Z0rede+Z0tr+Z0c = 15.822+j126.23 (127.219|82.9°) pu", "ICCFTA = ICCFT*FA(ZT) = 93 A"},
        {"ZT = infinito"}},
   };
   for (const tCASO& cs : casos) {
@@ -282,6 +284,37 @@ TEST(tRELATORIO, LowVoltageBlockByConnection) {
     const tLINHAS l = bloco(k.roda({false, true, false}), "Transformador 1", 29);
     for (const auto& s : cs.presentes) EXPECT_EQ(conta(l, s), 1u) << ligname(cs.lig) << ": " << s;
     for (const auto& s : cs.ausentes) EXPECT_EQ(conta(l, s), 0u) << ligname(cs.lig) << ": " << s;
+  }
+}
+
+// Every low-side value printed equals the formula printed beside it, from the
+// values the report prints before it, for every grounded connection; the
+// low-voltage table shows the same currents. "∆-Ya" keeps its numbers.
+TEST(tRELATORIO, LowSideValuesFollowTheirFormulas) {
+  for (int lig : {LIG_DYA, LIG_YAYA, LIG_YAYI}) {
+    SCOPED_TRACE(ligname(lig));
+    tREL k;
+    k.p.trafos.Trafos(0)->lig = lig;
+    const tLINHAS& l = k.roda();
+    const tTRAFO& t = *k.p.trafos.Trafos(0);
+    const tPRJCALCVAR& c = k.c;
+    // ZT from the printed Z1 and Z0: Z0 is what enters ZT.
+    const tCPLX z0 = lig == LIG_DYA ? t.z0tr : t.z0tr + c.z0r + c.z0c;
+    const tLINHAS b = bloco(l, "Transformador 1", 40);
+    EXPECT_EQ(conta(b, "ZT = 2*Z1+Z0 = " + (2.0 * t.z1tt + z0).tostr() + " pu"), 1u);
+    const double ib_bt = c.ib_at * 1000 * k.p.tensaomt / t.ten_sec;
+    const double zt = t.ztt.magnitude();
+    const double ft = ib_bt * 3 / zt;
+    const double f3 = ib_bt / t.z1tt.magnitude();
+    for (const std::string& s : {fmt::sprintf("ICC3F = Ib(BT)/Z1 = %.0f A", f3),
+                                 fmt::sprintf("ICCFT = Ib(BT)*3/ZT = %.0f A", ft),
+                                 fmt::sprintf("ICCFTA = ICCFT*FA(ZT) = %.0f A", ft * t.ztt.fa())})
+      EXPECT_EQ(conta(b, s), 1u) << s;
+    // Low-voltage table of the main and the CELESC summaries.
+    const std::string linha =
+        fmt::sprintf("%-15s%-8s%-8s%-8s%-8s", "Barra T1", num2txt(f3), num2txt(f3 * t.z1tt.fa()),
+                     num2txt(ft), num2txt(ft * t.ztt.fa()));
+    EXPECT_EQ(conta(l, linha), 2u) << linha;
   }
 }
 
@@ -352,6 +385,16 @@ TEST(tRELATORIO, CelescSummaryOfTheExample) {
                "O TC deve ter corrente térmica  maior que 50 X IN e corrente de ",
                "saturação 20 X In.", "...", "Tarvinel 2.0.0/contato@tarvinel.com.br"}));
   EXPECT_EQ(l.back(), "Tarvinel 2.0.0/contato@tarvinel.com.br");
+}
+
+TEST(tRELATORIO, UnderAndOverVoltageOfAnExactProduct) {
+  tREL k;
+  k.p.tensaomt = 13.2;
+  k.p.fun_27 = 92;  // 12143.999... in binary arithmetic
+  k.p.fun_59 = 110;
+  const tLINHAS& l = k.roda({false, false, true});
+  EXPECT_EQ(conta(l, "27    Subtensão                              12144     V         "), 1u);
+  EXPECT_EQ(conta(l, "59    Sobretensão                            14520     V         "), 1u);
 }
 
 TEST(tRELATORIO, DateOfTheHeader) {

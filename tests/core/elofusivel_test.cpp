@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace tarvinel;
@@ -276,12 +278,10 @@ TEST(elolista, DigitisedEndPointsAreMet) {
     double cor, tem;
   };
   const std::vector<tLIMITE> casos = {
-      {"200K", true, 541.4, 99.40},      {"200K", false, 8356, 0.0172},
-      {"100K", true, 209.9, 94.87},      {"100K", false, 4427, 0.0109},
-      {"200T", true, 587.1, 97.29},      {"200T", false, 9408, 0.058},
-      {"200T-max", false, 9534, 0.0709}, {"160HH", true, 534.2, 52.54},
-      {"160HH", false, 3477, 0.0111},    {"5H-max", true, 10.49, 61.60},
-      {"5H-max", false, 831.3, 0.01064},
+      {"200K", true, 541.4, 99.40},   {"100K", true, 209.9, 94.87},
+      {"100K", false, 4427, 0.0109},  {"200T", true, 587.1, 97.29},
+      {"160HH", true, 534.2, 52.54},  {"160HH", false, 3477, 0.0111},
+      {"5H-max", true, 10.49, 61.60}, {"5H-max", false, 831.3, 0.01064},
   };
   for (const auto& e : casos) {
     SCOPED_TRACE(std::string(e.elo) + (e.primeiro ? " first" : " last"));
@@ -289,6 +289,85 @@ TEST(elolista, DigitisedEndPointsAreMet) {
     const tELO_PONTO& x = e.primeiro ? p.front() : p.back();
     EXPECT_DOUBLE_EQ(x.cor, e.cor);
     EXPECT_DOUBLE_EQ(x.tem, e.tem);
+  }
+  // Digitised last points slower than 0.01 s stay points of their curves,
+  // which go on to 0.01 s with constant I²t.
+  const std::vector<tLIMITE> seguem = {
+      {"200K", false, 8356, 0.0172},
+      {"200T", false, 9408, 0.058},
+      {"200T-max", false, 9534, 0.0709},
+  };
+  for (const auto& e : seguem) {
+    SCOPED_TRACE(e.elo);
+    const auto& p = curva(e.elo).pontos();
+    std::size_t k = 0;
+    while (k < p.size() && p[k].tem != e.tem) ++k;
+    ASSERT_LT(k + 1, p.size());
+    EXPECT_EQ(p[k].cor, e.cor);
+    EXPECT_EQ(p.back().tem, 0.01);
+    for (std::size_t j = k + 1; j < p.size(); ++j)
+      EXPECT_NEAR(p[j].cor * p[j].cor * p[j].tem / (e.cor * e.cor * e.tem), 1, 2e-3) << j;
+  }
+}
+
+// Melting currents of the K and T links (ANSI/IEEE C37.42): minimum and
+// maximum at 10 s and at 0.1 s. A link is its minimum melting curve, its
+// "-max" curve the maximum melting curve, so the band between them has the
+// same meaning for every rating.
+TEST(elolista, KAndTLinksFollowTheMeltingFigures) {
+  struct tNORMA {
+    const char* elo;
+    double min10, max10, min01, max01;
+  };
+  const tNORMA norma[] = {
+      {"6K", 13.5, 20.5, 72, 86},      {"8K", 18, 27, 97, 116},
+      {"10K", 22.5, 34, 128, 154},     {"12K", 29.5, 44, 166, 199},
+      {"15K", 37, 55, 215, 258},       {"20K", 48, 71, 273, 328},
+      {"25K", 60, 90, 350, 420},       {"30K", 77.5, 115, 447, 536},
+      {"40K", 98, 146, 565, 680},      {"50K", 126, 188, 719, 862},
+      {"65K", 159, 237, 918, 1100},    {"80K", 205, 307, 1180, 1420},
+      {"100K", 258, 388, 1520, 1820},  {"140K", 430, 650, 2470, 2970},
+      {"200K", 760, 1150, 3880, 4650}, {"6T", 15.3, 23, 120, 144},
+      {"8T", 20.5, 31, 166, 199},      {"10T", 26.5, 40, 224, 269},
+      {"12T", 34.5, 52, 296, 355},     {"15T", 44.5, 67, 388, 466},
+      {"20T", 57, 85, 496, 595},       {"25T", 73.5, 109, 635, 762},
+      {"30T", 93, 138, 812, 975},      {"40T", 120, 178, 1040, 1240},
+      {"50T", 152, 226, 1310, 1570},   {"65T", 195, 291, 1650, 1975},
+      {"80T", 248, 370, 2080, 2500},   {"100T", 319, 475, 2620, 3150},
+      {"140T", 520, 775, 4000, 4800},  {"200T", 850, 1275, 6250, 7470},
+  };
+  // Read point for point from makers' figures: within a few per cent of the
+  // figures, with the digitiser's irregularities.
+  const std::vector<std::string> lidas = {"6K", "6K-max", "8K", "6T", "6T-max", "80T"};
+  // Largest change of the log-log slope from one segment to the next.
+  const double fator_inclinacao = 1.55;
+  for (const tNORMA& n : norma) {
+    const std::string mx = std::string(n.elo) + "-max";
+    for (const auto& [nome, i10, i01] :
+         {std::tuple{std::string(n.elo), n.min10, n.min01}, std::tuple{mx, n.max10, n.max01}}) {
+      SCOPED_TRACE(nome);
+      const tELO_CURVA& c = curva(nome);
+      const auto& p = c.pontos();
+      EXPECT_LE(p.back().tem, 0.0111);  // down to about 0.01 s
+      const bool lida = std::find(lidas.begin(), lidas.end(), nome) != lidas.end();
+      const double tol = lida ? 0.08 : 1e-9;
+      EXPECT_NEAR(corrente_em(c, 10) / i10, 1, tol) << "10 s";
+      EXPECT_NEAR(corrente_em(c, 0.1) / i01, 1, tol) << "0.1 s";
+      if (lida) continue;
+      std::vector<double> inclinacao;
+      for (std::size_t k = 1; k < p.size(); ++k) {
+        ASSERT_GT(p[k].cor, p[k - 1].cor) << "point " << k;
+        inclinacao.push_back(std::log(p[k].cor / p[k - 1].cor) / std::log(p[k - 1].tem / p[k].tem));
+      }
+      for (std::size_t k = 1; k < inclinacao.size(); ++k) {
+        const double q = inclinacao[k] / inclinacao[k - 1];
+        EXPECT_LE(std::max(q, 1 / q), fator_inclinacao) << "at " << p[k].tem << " s";
+      }
+    }
+    // Band of the link: maximum over minimum melting current at 0.03 s.
+    const double banda = corrente_em(curva(mx), 0.03) / corrente_em(curva(n.elo), 0.03);
+    EXPECT_GE(banda, 1.1) << n.elo;
+    EXPECT_LE(banda, 1.35) << n.elo;
   }
 }
 

@@ -23,6 +23,7 @@
 #include "calculation/prjcalc.h"
 #include "calculation/relatorio.h"
 #include "coordination/ajuste_religa.h"
+#include "foundation/estado.h"
 #include "foundation/grade.h"
 #include "foundation/numtxt.h"
 #include "manual/conteudo.h"
@@ -268,20 +269,35 @@ std::vector<tCONTEXTO> contextos() {
 // Values the example report does not print; each is checked below against
 // another text of the program and by its formula.
 const std::set<std::string> kFORA_DO_RELATORIO = {
-    "icc3f-z1rede",    "relacao-icc3f-z1",
-    "iccmin",          "iccmax",
-    "t1-xr",           "t2-xr",
-    "f27-pct",         "f59-pct",
-    "ohm-z1-r",        "ohm-z1-x",
-    "ohm-z0-r",        "ohm-z0-x",
-    "polar-z1-pu",     "polar-z1-ohm",
-    "polar-z1-ang",    "polar-z0-pu",
-    "polar-z0-ohm",    "polar-z0-ang",
-    "auto-z1",         "auto-z0",
-    "auto-icc3f-mt",   "icc3fa-completa",
-    "iccfta-completa", "tc10k-ise",
-    "tc10k-vn",        "tc10k-vse",
-    "tc10k-ansi",      "impedancia-rede-forma",
+    "avisos",
+    "icc3f-z1rede",
+    "relacao-icc3f-z1",
+    "iccmin",
+    "iccmax",
+    "t1-xr",
+    "t2-xr",
+    "f27-pct",
+    "f59-pct",
+    "ohm-z1-r",
+    "ohm-z1-x",
+    "ohm-z0-r",
+    "ohm-z0-x",
+    "polar-z1-pu",
+    "polar-z1-ohm",
+    "polar-z1-ang",
+    "polar-z0-pu",
+    "polar-z0-ohm",
+    "polar-z0-ang",
+    "auto-z1",
+    "auto-z0",
+    "auto-icc3f-mt",
+    "icc3fa-completa",
+    "iccfta-completa",
+    "tc10k-ise",
+    "tc10k-vn",
+    "tc10k-vse",
+    "tc10k-ansi",
+    "impedancia-rede-forma",
     "sb-mva",
 };
 
@@ -307,6 +323,13 @@ TEST(ManualCalculo, ValoresForaDoRelatorioAparecemOndeOProgramaOsMostra) {
   EXPECT_TRUE(tem(geral, expande("| Função 59 \\[%\\] | {f59-pct} |…")));
   EXPECT_TRUE(tem(geral, expande("| Impedância de rede | {impedancia-rede-forma} (lista: …")));
   EXPECT_TRUE(tem(linhas(tabelas().at("linhas-trafo")), expande("| Relação X/R | {t1-xr} | …")));
+
+  // The message log of the example's calculation.
+  std::string log;
+  set_sink([&log](const std::string& s) { log += (log.empty() ? "" : "\n") + s; });
+  relatorio_de([](tPRJCALC&) {});
+  set_sink(nullptr);
+  EXPECT_EQ(val("avisos"), log);
 
   // The variants of the example, in their own reports.
   const auto automatico = relatorio_de([](tPRJCALC& p) { p.red_inp_mod = RED_AUTOMATICO; });

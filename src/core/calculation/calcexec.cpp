@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "foundation/estado.h"
@@ -369,12 +370,12 @@ void confere(const tPRJCALC& p, const tRODADA& r, tCONFERE& cf) {
     cf.num(t.z1tt.fa(), "FA(Z1)", onde);
     cf.num(t.ztt.fa(), "FA(ZT)", onde);
     cf.curto(t.curto, onde);
-    const double k = 1000 * V / t.ten_sec;
-    cf.num(v.ib_at * k, "Ib(BT)", onde);
-    cf.num(t.curto.ICC3FA * k, "ICC3FA (BT)", onde);
-    cf.num(R3 * t.curto.ICCFTA * k, "ICCFTA (BT)", onde);
-    cf.num(t.curto.ICC3F * k, "ICC3F (BT)", onde);
-    cf.num(R3 * t.curto.ICCFT * k, "ICCFT (BT)", onde);
+    const tCURTO bt = t.curto_bt(V);
+    cf.num(v.ib_at * 1000 * V / t.ten_sec, "Ib(BT)", onde);
+    cf.num(bt.ICC3FA, "ICC3FA (BT)", onde);
+    cf.num(bt.ICCFTA, "ICCFTA (BT)", onde);
+    cf.num(bt.ICC3F, "ICC3F (BT)", onde);
+    cf.num(bt.ICCFT, "ICCFT (BT)", onde);
     cf.num(t.inom, "In", onde);
     cf.num(t.ansi_f, "ANSI fase", onde);
     cf.num(t.ansi_n, "ANSI neutro", onde);
@@ -490,11 +491,85 @@ void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso) {
   reln.cor_ins = r.reln.cor_ins;
 
   if (r.aviso_relacao && aviso) aviso(MSG_RELACAO_ICC3F);
+  calc.avisos = avisos_calculo(proj, calc);
+  for (const std::string& a : calc.avisos) xprint(a);
+}
+
+std::vector<std::string> avisos_calculo(const tPRJCALC& p, const tPRJCALCVAR& c) {
+  std::vector<std::string> av;
+  auto aviso = [&av](const std::string& texto) { av.push_back("#ATENÇÃO: " + texto); };
+  const tFRELIGA& relf = p.rele_cli->relf;
+  const tFRELIGA& reln = p.rele_cli->reln;
   // "MAX" (5000 A) switches the definite-current element off for this check.
   if (relf.cor_ins < relf.idef && !nearly(1e-6, relf.idef, 5000))
-    xprint("#ATENÇÂO: Corrente FASE definida (IDEF) maior que instantânea.");
+    av.emplace_back("#ATENÇÂO: Corrente FASE definida (IDEF) maior que instantânea.");
   if (reln.cor_ins < reln.idef && !nearly(1e-6, reln.idef, 5000))
-    xprint("#ATENÇÂO: Corrente NEUTRO definida maior que instantânea.");
+    av.emplace_back("#ATENÇÂO: Corrente NEUTRO definida maior que instantânea.");
+
+  int i = 0;
+  for (const auto& t : p.trafos) {
+    ++i;
+    if (relf.cor_ins <= t->curto.ICC3FA)
+      aviso(fmt::sprintf(
+          "instantânea de FASE do relé do cliente (Iif = %s A) não supera a ICC3FA da barra de "
+          "baixa tensão do transformador %d referida à média tensão (%s A): o relé atua no "
+          "instantâneo para faltas na baixa tensão e não é seletivo com a proteção de baixa "
+          "tensão.",
+          num2txt(relf.cor_ins), i, num2txt(t->curto.ICC3FA)));
+  }
+  if (relf.cor_ins > p.icc_cli.ICC3F)
+    aviso(fmt::sprintf(
+        "instantânea de FASE do relé do cliente (Iif = %s A) maior que a ICC3F da barra MT/CLI "
+        "(%s A): o instantâneo de fase nunca atua.",
+        num2txt(relf.cor_ins), num2txt(p.icc_cli.ICC3F)));
+  if (relf.cor_par >= p.icc_cli.ICCFT)
+    aviso(fmt::sprintf(
+        "partida de FASE do relé do cliente (Ipf = %s A) não é menor que a ICCFT da barra MT/CLI "
+        "(%s A): a fase não vê a falta fase-terra mínima.",
+        num2txt(relf.cor_par), num2txt(p.icc_cli.ICCFT)));
+  if (reln.cor_par >= p.icc_cli.ICCFTM)
+    aviso(fmt::sprintf(
+        "partida de NEUTRO do relé do cliente (Ipn = %s A) não é menor que a ICCFTM da barra "
+        "MT/CLI (%s A): o neutro não vê a falta fase-terra pela resistência de falta.",
+        num2txt(reln.cor_par), num2txt(p.icc_cli.ICCFTM)));
+  // The lookup takes the truncated criterion: only the cap leaves the ratio
+  // below it.
+  if (para_int(c.rtc_ins) > c.rtc_ino)
+    aviso(fmt::sprintf(
+        "TC limitado à relação %d/5, abaixo do critério de carga nominal (In = %s A): use um TC "
+        "de corrente primária maior.",
+        c.rtc_ino, num2txt(c.rtc_ins)));
+
+  const tTRAFO* primeiro = nullptr;
+  int n1 = 0;
+  i = 0;
+  for (const auto& t : p.trafos) {
+    ++i;
+    if (!t->prll) continue;
+    if (primeiro == nullptr) {
+      primeiro = t.get();
+      n1 = i;
+      continue;
+    }
+    if (t->ten_sec != primeiro->ten_sec)
+      aviso(fmt::sprintf(
+          "transformadores %d e %d em paralelo com tensões de baixa tensão diferentes (%d V e "
+          "%d V).",
+          n1, i, primeiro->ten_sec, t->ten_sec));
+    if (t->lig != primeiro->lig)
+      aviso(fmt::sprintf("transformadores %d e %d em paralelo com ligações diferentes (%s e %s).",
+                         n1, i, ligname(primeiro->lig), ligname(t->lig)));
+  }
+  return av;
+}
+
+long long tensao_funcao(int pct, double kv) {
+  const double v = pct * kv * 10;
+  if (std::isnan(v)) return 0;
+  constexpr double lim = 9.0e18;
+  const double r = std::nearbyint(v);
+  const double tol = 4 * std::numeric_limits<double>::epsilon() * std::abs(v);
+  return static_cast<long long>(std::clamp(std::abs(v - r) <= tol ? r : std::trunc(v), -lim, lim));
 }
 
 int rtc_ino_get(int amp) {

@@ -48,6 +48,9 @@ struct tPRJCALCVAR {
   double inrush_parcial = 0;
   double inrush_total = 0;
   double inrush_energisa = 0;
+  // Warnings of the run for the message log, each a line starting with "#",
+  // in the order they were found; empty for a study without any.
+  std::vector<std::string> avisos;
 };
 
 // A refused calculation: what() is every reason, one per line; motivos()
@@ -76,9 +79,28 @@ extern const char* const MSG_RELACAO_ICC3F;
 using tAVISO = std::function<void(const std::string&)>;
 
 // Runs the whole calculation. `aviso` receives the plausibility message (at
-// most once, after the run is known to be sound); the two warnings about the
-// relay's definite currents go to the message log (xprint). Throws tERROCALC.
+// most once, after the run is known to be sound). The warnings about the
+// customer relay, the current transformer and the parallel transformers are
+// kept in calc.avisos and written to the message log (xprint), one line each.
+// Throws tERROCALC.
 void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso = {});
+
+// The warnings a calculated project gives (calc.avisos of calcexec): the
+// relay's definite currents above the instantaneous; the phase instantaneous
+// at or below a transformer's asymmetrical three-phase low-side fault current
+// referred to medium voltage, or above the three-phase current of the
+// customer's medium-voltage bus; the phase pickup at or above that bus's
+// phase-to-ground current, the neutral pickup at or above its current through
+// the fault resistance; the current transformer capped at 600/5 below its
+// load criterion; parallel transformers of different low voltages or
+// connections.
+std::vector<std::string> avisos_calculo(const tPRJCALC& proj, const tPRJCALCVAR& calc);
+
+// Under/over-voltage (27/59) pickup in volts: pct % of kv kV, truncated to an
+// integer. A product within a few units in the last place of an integer is
+// that integer, so 92 % of 13.2 kV gives 12144 V (binary arithmetic leaves
+// 12143.99...).
+long long tensao_funcao(int pct, double kv);
 
 // Current-transformer tables: the first entry not below the value, the last
 // one when the value exceeds them all.

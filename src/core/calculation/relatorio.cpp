@@ -93,9 +93,9 @@ void tRELATORIO::reportcurto(const tPRJCALC& p) {
   addline(f5, "Local", "3Ø", "3ØAss", "ØT", "ØTAss");
   i = 0;
   for (const auto& t : p.trafos) {
-    const double k = 1000 * p.tensaomt / t->ten_sec;
-    addline(f5, fmt::sprintf("Barra T%d", ++i), N(t->curto.ICC3F * k), N(t->curto.ICC3FA * k),
-            N(R3 * t->curto.ICCFT * k), N(R3 * t->curto.ICCFTA * k));
+    const tCURTO bt = t->curto_bt(p.tensaomt);
+    addline(f5, fmt::sprintf("Barra T%d", ++i), N(bt.ICC3F), N(bt.ICC3FA), N(bt.ICCFT),
+            N(bt.ICCFTA));
   }
 }
 
@@ -245,10 +245,12 @@ void tRELATORIO::baixatensao(const tPRJCALCVAR& c, tTRAFO& t, int i, double V) {
       addline("Z0 = infinito");
       break;
     case LIG_DYA:
-    case LIG_YAYI:
       addline("Z0 = Z0tr = %s pu", C(t.z0tr));
       break;
     case LIG_YAYA:
+    case LIG_YAYI:
+      // Both grounded-wye connections carry the network's zero sequence
+      // into ZT.
       addline("Z0 = Z0rede+Z0tr+Z0c = %s pu", C(t.z0tr + c.z0r + c.z0c));
       break;
   }
@@ -289,10 +291,11 @@ void tRELATORIO::baixatensao(const tPRJCALCVAR& c, tTRAFO& t, int i, double V) {
   const double k = 1000 * V / t.ten_sec;
   t.ib_bt = c.ib_at * k;
   addline("Ib(BT) = Ib(MT) * %.0f / %d = %.0f", 1000 * V, t.ten_sec, t.ib_bt);
-  addline("ICC3F = Ib(BT)/Z1 = %.0f A", t.curto.ICC3F * k);
-  addline("ICC3FA = ICC3F*FA(Z1)= %.0f A", t.curto.ICC3FA * k);
-  addline("ICCFT = Ib(BT)*3/ZT = %.0f A", R3 * t.curto.ICCFT * k);
-  addline("ICCFTA = ICCFT*FA(ZT) = %.0f A", R3 * t.curto.ICCFTA * k);
+  const tCURTO bt = t.curto_bt(V);
+  addline("ICC3F = Ib(BT)/Z1 = %.0f A", bt.ICC3F);
+  addline("ICC3FA = ICC3F*FA(Z1)= %.0f A", bt.ICC3FA);
+  addline("ICCFT = Ib(BT)*3/ZT = %.0f A", bt.ICCFT);
+  addline("ICCFTA = ICCFT*FA(ZT) = %.0f A", bt.ICCFTA);
 }
 
 void tRELATORIO::memorial(tPRJCALC& p, const tPRJCALCVAR& c) {
@@ -416,9 +419,9 @@ void tRELATORIO::celesc(const tPRJCALC& p, const tPRJCALCVAR& c) {
   row("      Múltiplo de tempo neutro (dialtime)", N(reln.dt), "");
   row("TDN   Tempo definido de neutro", tdef2txt(reln.tdef), "s");
   row("      Corrente definida de neutro", idef2txt(reln.idef), "A");
-  row("27    Subtensão", int2txt(trunca(p.fun_27 * V * 10)), "V");
+  row("27    Subtensão", int2txt(tensao_funcao(p.fun_27, V)), "V");
   row("27    Tempo", real2txt(p.fun_27t, 2), "s");
-  row("59    Sobretensão", int2txt(trunca(p.fun_59 * V * 10)), "V");
+  row("59    Sobretensão", int2txt(tensao_funcao(p.fun_59, V)), "V");
   row("59    Tempo", real2txt(p.fun_59t, 2), "s");
   addline("...");
   row("TC utilizado", int2txt(c.rtc_ino) + "/5", "A");

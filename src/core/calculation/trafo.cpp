@@ -2,6 +2,8 @@
 
 #include <fmt/printf.h>
 
+#include <numbers>
+
 #include "foundation/numtxt.h"
 
 namespace tarvinel {
@@ -78,6 +80,17 @@ std::string tTRAFO::gethint(const std::string& prop) const {
   for (const auto& h : hints)
     if (prop == h.row) return h.hint;
   return "";
+}
+
+tCURTO tTRAFO::curto_bt(double tensaomt) const {
+  const double k = 1000 * tensaomt / ten_sec;
+  const double kft = lig == LIG_DYA ? std::numbers::sqrt3 * k : k;
+  tCURTO b;
+  b.ICC3F = curto.ICC3F * k;
+  b.ICC3FA = curto.ICC3FA * k;
+  b.ICCFT = curto.ICCFT * kft;
+  b.ICCFTA = curto.ICCFTA * kft;
+  return b;
 }
 
 std::string tTRAFO::resumo() const {

@@ -57,6 +57,12 @@ class tTRAFO {
   std::string gethint(const std::string& prop) const;
   // "S=250kVA, In=10.5A, Z1%=5.50 pu, Lig=∆-Ya, Imag=8xIn, V(bt)=380V"
   std::string resumo() const;
+  // The fault currents of `curto` at its low-voltage bus, in amperes there
+  // (ICC3F, ICC3FA, ICCFT, ICCFTA; ICCFTM is 0): the voltage ratio
+  // 1000·tensaomt/ten_sec and, for the phase-to-ground ones of "∆-Ya" only,
+  // √3, which undoes the 1/√3 of that connection's medium-voltage line
+  // current; "Ya-Ya" and "Ya-Yi" carry the low-side current through.
+  tCURTO curto_bt(double tensaomt) const;
 };
 
 // Ordered list that owns its transformers; positions counted from 1 are the

@@ -1,7 +1,7 @@
 #pragma once
 // Up to four K-type fuse links in one setting, drawn from the fuse-link
-// catalogue: each link's melting curve solid and its maximum clearing curve
-// ("<name>-max") dash-dot.
+// catalogue: each link's minimum melting curve solid and its maximum melting
+// curve ("<name>-max") dash-dot.
 
 #include <array>
 #include <memory>

@@ -1,9 +1,10 @@
 #pragma once
 // The fuse-link catalogue: digitised time-current curves of the H, K, T and HH
 // distribution fuse links. A link named X may have a companion "X-max"; X is
-// the left edge of the link's band (smaller current at a given time) and
-// "X-max" the right edge. The fuse setting draws both by name; the fuse-link
-// chooser lists the catalogue by group.
+// the link's minimum melting curve, the left edge of its band (smaller current
+// at a given time), and "X-max" its maximum melting curve, the right edge.
+// The fuse setting draws both by name; the fuse-link chooser lists the
+// catalogue by group.
 
 #include <cstddef>
 #include <memory>
