@@ -23,9 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "coordenação da proteção de subestações de média tensão")
+# The first line of Description is the summary above; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "coordenação da proteção de subestações de média tensão
-Ferramenta do engenheiro de proteção de subestações de clientes em média
+    "Ferramenta do engenheiro de proteção de subestações de clientes em média
 tensão: coordenogramas tempo x corrente (relés, religadores, elos fusíveis,
 pontos ANSI e de inrush, curvas de dano de cabos), cálculo dos ajustes do
 relé do cliente com memorial completo, ensaio de relés e curvas do usuário.

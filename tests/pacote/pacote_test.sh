@@ -50,7 +50,7 @@ $(for e in "$(dirname "$0")"/../../data/examples/*; do echo "./usr/share/tarvine
 confere "arquivos do pacote" "$(sort <<<"$esperados")" "$arquivos"
 confere "tudo de root" "" "$(awk '$2 != "root/root"' "$tmp/lista")"
 confere "programas executáveis" "-rwxr-xr-x -rwxr-xr-x" \
-  "$(awk '$6 ~ /^\.\/usr\/bin\// {print $1}' "$tmp/lista" | tr '\n' ' ' | sed 's/ $//')"
+  "$(awk '$1 !~ /^d/ && $6 ~ /^\.\/usr\/bin\// {print $1}' "$tmp/lista" | tr '\n' ' ' | sed 's/ $//')"
 confere "dados legíveis, não executáveis" "" \
   "$(awk '$1 !~ /^d/ && $6 !~ /^\.\/usr\/bin\// && $1 != "-rw-r--r--"' "$tmp/lista")"
 confere "pastas" "" "$(awk '$1 ~ /^d/ && $1 != "drwxr-xr-x"' "$tmp/lista")"
@@ -62,13 +62,16 @@ mkdir -p "$raiz/var/lib/dpkg/info" "$raiz/var/lib/dpkg/updates"
 touch "$raiz/var/lib/dpkg/status"
 dpkg --root="$raiz" --force-not-root --force-depends --log=/dev/null -i "$deb" >"$tmp/dpkg.log" 2>&1
 confere "dpkg -i, código" 0 $?
+for b in tarvinel tarvinel-cli; do
+  confere "$b sem informação de depuração" 0 "$(readelf -S "$raiz/usr/bin/$b" | grep -c '\.debug_info')"
+done
 confere "tarvinel-cli instalado" "Tarvinel $versao" "$("$raiz/usr/bin/tarvinel-cli" --version 2>&1)"
 confere "manual instalado" 1 \
   "$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$raiz/usr/share/man/man1/tarvinel-cli.1.gz" | grep -c '^SINOPSE$')"
 dpkg --root="$raiz" --force-not-root --log=/dev/null --purge tarvinel >>"$tmp/dpkg.log" 2>&1
 confere "dpkg --purge, código" 0 $?
 confere "nada fica depois da remoção" "" "$(cd "$raiz" && find . -path ./var -prune -o -print | grep -vx '\.')"
-confere "nem no banco do dpkg" "" "$(ls "$raiz/var/lib/dpkg/info")"
+confere "nem no banco do dpkg" "" "$(ls "$raiz/var/lib/dpkg/info" | grep '^tarvinel\.')"
 [ "$falhas" -eq 0 ] || cat "$tmp/dpkg.log"
 
 echo "pacote: $aprovados passed, $falhas failed"
