@@ -220,6 +220,14 @@ QByteArray svgcoord(tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
   svg.setTitle(QString::fromStdString(prj.titulo));
   svg.setDescription(QString::fromStdString(versionline));
   desenhaimagem(svg, prj, chart, opt, cursores, w, h);
+  buf.close();
+  // The generator gives the size in millimetres, which readers turn into
+  // pixels at 90 or at 96 dpi; in pixels every reader shows w by h.
+  const int i = bytes.indexOf("<svg width=\"");
+  const int j = i < 0 ? -1 : bytes.indexOf('\n', i);
+  if (j > i)
+    bytes.replace(i, j - i,
+                  QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(w).arg(h).toUtf8());
   return bytes;
 }
 

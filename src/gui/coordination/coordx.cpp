@@ -3,6 +3,7 @@
 #include <fmt/printf.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -614,6 +615,11 @@ void TfmCOORD::savejpg(bool arquivo) {
   // understand it take the vector one.
   auto* dados = new QMimeData;
   dados->setImageData(img);
+  QByteArray png;
+  QBuffer buf(&png);
+  buf.open(QIODevice::WriteOnly);
+  img.save(&buf, "PNG");
+  dados->setData(QStringLiteral("image/png"), png);
   dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, chart, opcoes(), &cur_med));
   redesenha();
   QApplication::clipboard()->setMimeData(dados);

@@ -73,7 +73,7 @@ std::string tFMBASE::nome_proposto(const std::string& padrao) const {
   return nome;
 }
 
-void tFMBASE::exportapdf(const std::string& padrao) {
+void tFMBASE::exportapdf(const std::string& padrao, int dpi) {
   std::string nome = nome_proposto(padrao);
   if (!sel_file(nome, {"pdf"}, true)) return;
   // Printed into a scratch file first, then written in one piece: a failed
@@ -85,7 +85,7 @@ void tFMBASE::exportapdf(const std::string& padrao) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(tmp);
-    printer.setResolution(600);
+    printer.setResolution(dpi);
     printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     printer.setCreator(QString::fromStdString(versionline));

@@ -78,9 +78,9 @@ class tFMBASE : public QObject {
 
   // "Exportar PDF...": asks for a PDF file name (proposed: nome_proposto of
   // `padrao`) and prints into it with printexec, as on a printer of A4
-  // portrait pages at 600 dpi, without the print dialog. The file is
-  // written whole or not at all. Cancelled: nothing written.
-  void exportapdf(const std::string& padrao);
+  // portrait pages with 10 mm margins at `dpi`, without the print dialog.
+  // The file is written whole or not at all. Cancelled: nothing written.
+  void exportapdf(const std::string& padrao, int dpi);
 
   // Proposed export name: the document's file name without folder and
   // extension, or `padrao` for a document without a file.

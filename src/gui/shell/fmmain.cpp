@@ -466,8 +466,10 @@ void TfmMAIN::imprimir() {
 void TfmMAIN::exportapdf() {
   tFMBASE* w = xta();
   if (w == nullptr) return;
-  if (w->extdef == "coord") w->exportapdf("coordenograma");
-  if (w->extdef == "ajuste") w->exportapdf("relatorio");
+  // The resolutions of the PDFs of tarvinel-cli pdf, so both give the same
+  // pages.
+  if (w->extdef == "coord") w->exportapdf("coordenograma", 600);
+  if (w->extdef == "ajuste") w->exportapdf("relatorio", 1200);
 }
 
 void TfmMAIN::exporta(bool imagem, bool arquivo) {
