@@ -2,9 +2,11 @@
 #   cpack --config build/CPackConfig.cmake -B build/pacote
 # makes tarvinel_<version>_amd64.deb with everything `cmake --install`
 # installs under /usr. The libraries it needs come from the binaries
-# (dpkg-shlibdeps); the Qt pieces loaded at run time, which no binary names,
-# are listed by hand: the platform plugins that open a window, Qt's own
-# Portuguese translations.
+# (dpkg-shlibdeps; the X11 platform plugin and the JPEG encoder come with
+# libqt6gui6); what Qt loads at run time and no binary names is listed by
+# hand: Qt's own Portuguese translations, and the Wayland platform plugin as
+# a recommendation (without it a Wayland desktop runs the program through
+# XWayland).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvinel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -17,8 +19,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.tarvinel.com.br)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -23,12 +23,13 @@ confere "Version" "$versao" "$(campo Version)"
 confere "Architecture" amd64 "$(campo Architecture)"
 confere "Section" science "$(campo Section)"
 confere "Maintainer" "Orbelin <contato@tarvinel.com.br>" "$(campo Maintainer)"
+confere "Recommends" "fonts-dejavu-core, qt6-wayland" "$(campo Recommends)"
 confere "Description, resumo" "coordenação da proteção de subestações de média tensão" \
   "$(campo Description | head -n 1)"
 # Computed from the binaries (shlibdeps), plus what Qt loads at run time.
 depends=$(campo Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//')
 for d in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
-  qt6-qpa-plugins qt6-translations-l10n; do
+  qt6-translations-l10n; do
   confere "Depends: $d" 1 "$(grep -cx "$d" <<<"$depends")"
 done
 
