@@ -29,7 +29,9 @@ const tDOCSAIDA kSAIDAS[] = {
 
 const std::vector<tDOCOPCAO>& opcoes_gerais() {
   static const std::vector<tDOCOPCAO> o = {
-      {"-h, --help, help", "escreve esta ajuda na saída padrão e termina com 0"},
+      {"-h, --help, help",
+       "escreve a ajuda geral (comandos, opções e códigos de saída) na saída padrão e termina com "
+       "0"},
       {"--version",
        "escreve a linha de versão (\"Tarvinel\" e o número da versão) e termina com 0"},
       {"COMANDO --help", "escreve a ajuda do comando e termina com 0"},
@@ -39,7 +41,7 @@ const std::vector<tDOCOPCAO>& opcoes_gerais() {
 
 const std::vector<tDOCOPCAO>& opcoes_programa() {
   static const std::vector<tDOCOPCAO> o = {
-      {"--help", "escreve esta ajuda na saída padrão e termina com 0"},
+      {"--help", "escreve o uso e as opções na saída padrão e termina com 0"},
       {"--version", "escreve a linha de versão e termina com 0"},
   };
   return o;
@@ -325,7 +327,11 @@ std::string man_programa(const std::string& versao, const std::string& data) {
   s += paragrafo("As opções padrão do Qt (por exemplo -platform) também são aceitas.");
   s += secao("CÓDIGOS DE SAÍDA");
   s += item("0", "o programa terminou normalmente");
-  s += item("1", "o programa não pôde iniciar (por exemplo, sem tela)");
+  s += item("1", "a saída de --help ou --version não pôde ser escrita");
+  s += paragrafo(
+      "Sem tela (nem DISPLAY nem WAYLAND_DISPLAY), a biblioteca Qt encerra o programa com uma "
+      "mensagem na saída de erro, antes de abrir qualquer janela; --help e --version funcionam "
+      "sem tela.");
   s += secao("ARQUIVOS");
   s += item(kARQ_CURVAS,
             "as curvas do usuário, a última pasta usada e a versão cujo histórico de alterações "
