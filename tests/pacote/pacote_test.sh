@@ -56,12 +56,13 @@ confere "dados legíveis, não executáveis" "" \
   "$(awk '$1 !~ /^d/ && $6 !~ /^\.\/usr\/bin\// && $1 != "-rw-r--r--"' "$tmp/lista")"
 confere "pastas" "" "$(awk '$1 ~ /^d/ && $1 != "drwxr-xr-x"' "$tmp/lista")"
 
-# Installed into a scratch root (dependencies are the machine's business)
-# and removed again.
+# Installed into a scratch root (dependencies are the machine's business;
+# paths that a slimmed-down machine's dpkg configuration leaves out, such as
+# the manual pages, are taken all the same) and removed again.
 raiz="$tmp/raiz"
 mkdir -p "$raiz/var/lib/dpkg/info" "$raiz/var/lib/dpkg/updates"
 touch "$raiz/var/lib/dpkg/status"
-dpkg --root="$raiz" --force-not-root --force-depends --log=/dev/null -i "$deb" >"$tmp/dpkg.log" 2>&1
+dpkg --root="$raiz" --force-not-root --force-depends --path-include='*' --log=/dev/null -i "$deb" >"$tmp/dpkg.log" 2>&1
 confere "dpkg -i, código" 0 $?
 for b in tarvinel tarvinel-cli; do
   confere "$b sem informação de depuração" 0 "$(readelf -S "$raiz/usr/bin/$b" | grep -c '\.debug_info')"
