@@ -3,9 +3,12 @@
 // the main window closes; then writes the recent-files list and the user
 // curves.
 #include <QTimer>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 
+#include "ajuda.h"
 #include "calculation/fmcalc.h"
 #include "comando.h"
 #include "coordination/coordx.h"
@@ -19,6 +22,15 @@
 using namespace tarvinel;
 
 int main(int argc, char** argv) {
+  // Answered before any window system is reached, so they work without a
+  // screen too.
+  for (int i = 1; i < argc; ++i) {
+    const bool ajuda = std::strcmp(argv[i], "--help") == 0;
+    if (ajuda || std::strcmp(argv[i], "--version") == 0) {
+      const std::string s = ajuda ? cli::texto_ajuda_programa() : "Tarvinel " TARVINEL_VERSAO "\n";
+      return std::fputs(s.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
+    }
+  }
   tAPLICACAO app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("orbelin"));
   QApplication::setApplicationName(QStringLiteral("tarvinel"));

@@ -6,9 +6,11 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "calculation/calccoord.h"
 #include "calculation/calcexec.h"
+#include "calculation/calcjson.h"
 #include "calculation/relatorio.h"
 #include "comandos.h"
 #include "coordination/prjcoord.h"
@@ -35,11 +37,15 @@ bool e_coord(const std::string& arq) {
   return termina_com(arq, ".coord");
 }
 
+// The warnings of the last calculation, for --json.
+std::vector<std::string> avisos;
+
 void aviso(std::string msg) {
   for (char& c : msg)
     if (c == '\r') c = '\n';
   if (!msg.empty() && msg.front() == '#') msg.erase(0, 1);
   std::fputs(("Aviso: " + msg + "\n").c_str(), stderr);
+  avisos.push_back(msg);
 }
 
 // The example of a new calculation, or the file read into it.
@@ -52,6 +58,7 @@ void abre(tPRJCALC& p, const std::string& arq) {
 // Calculates as Apply does; warnings go to stderr. False (with the reasons
 // on stderr) when the project is refused.
 bool calcula(tPRJCALC& p, tPRJCALCVAR& c) {
+  avisos.clear();
   set_sink(aviso);
   try {
     calcexec(p, c, aviso);
@@ -87,11 +94,14 @@ bool relatorio_ajuste(const std::string& arq, tRELATORIO& r) {
 int cmd_report(const tARGS& args) {
   std::string arq, saida;
   tRELOPC opc;
+  bool json = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "-o") {
       if (i + 1 >= args.size()) return erro_uso("report", "falta o arquivo depois de -o");
       saida = args[++i];
+    } else if (a == "--json") {
+      json = true;
     } else if (a == "--sem-resumo") {
       opc.principal = false;
     } else if (a == "--sem-memorial") {
@@ -110,11 +120,16 @@ int cmd_report(const tARGS& args) {
   tPRJCALCVAR c;
   abre(p, arq);
   if (!calcula(p, c)) return SAIDA_ERRO;
-  tRELATORIO r;
-  r.reportexec(p, c, opc);
-  if (saida.empty())
-    return escreve(r.texto()) ? SAIDA_OK : erro("não foi possível escrever a saída");
-  gravartexto(saida, r.texto());
+  std::string texto;
+  if (json) {
+    texto = calcjson(p, c, avisos);
+  } else {
+    tRELATORIO r;
+    r.reportexec(p, c, opc);
+    texto = r.texto();
+  }
+  if (saida.empty()) return escreve(texto) ? SAIDA_OK : erro("não foi possível escrever a saída");
+  gravartexto(saida, texto);
   return SAIDA_OK;
 }
 

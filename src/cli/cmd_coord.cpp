@@ -125,8 +125,9 @@ int cmd_image(const tARGS& args) {
   if (!msg.empty()) return erro_uso("image", msg);
   if (p.saida.empty()) return erro_uso("image", "informe a imagem de saída com -o");
   const bool jpg = termina_em(p.saida, ".jpg") || termina_em(p.saida, ".jpeg");
-  if (!jpg && !termina_em(p.saida, ".png"))
-    return erro_uso("image", "formato de imagem desconhecido (use .jpg ou .png): " + p.saida);
+  const bool svg = termina_em(p.saida, ".svg");
+  if (!jpg && !svg && !termina_em(p.saida, ".png"))
+    return erro_uso("image", "formato de imagem desconhecido (use .jpg, .png ou .svg): " + p.saida);
 #ifdef TARVINEL_HAS_PLATFORM
   int w = kJPGLARGURA;
   int h = kJPGALTURA;
@@ -136,7 +137,13 @@ int cmd_image(const tARGS& args) {
   const auto app = aplicacao();
   tCHARTX chart;
   tAJUSTE_CURSOR cursores;
-  // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA.
+  // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA;
+  // the SVG is the same drawing in vectors.
+  if (svg) {
+    const QByteArray b = svgcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
+    gravarbytes(p.saida, std::string_view(b.constData(), static_cast<std::size_t>(b.size())));
+    return SAIDA_OK;
+  }
   const QImage img = imagemcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
   if (img.isNull())
     return erro(fmt::sprintf("memória insuficiente para uma imagem de %dx%d pixels", w, h));

@@ -6,6 +6,7 @@
 #include <new>
 #include <string>
 
+#include "ajuda.h"
 #include "comandos.h"
 #include "curves/inifile.h"
 #include "foundation/estado.h"
@@ -19,59 +20,22 @@ namespace tarvinel::cli {
 
 namespace {
 
-struct tCOMANDO {
+// What runs each command; its usage and help are in the tables of ajuda.cpp.
+struct tEXEC {
   const char* nome;
-  const char* uso;   // arguments, as shown in the usage text
-  const char* info;  // one line of description
   int (*exec)(const tARGS&);
 };
 
-const tCOMANDO comandos[] = {
-    {"curves", "", "lista as curvas: as do catálogo, depois as do usuário", cmd_curves},
-    {"trip", "CURVA PICKUP DIAL CORRENTE... [--inst A] [--raw]",
-     "tempo de atuação da curva para cada corrente (A); --inst: corrente instantânea (A); "
-     "--raw: precisão completa",
-     cmd_trip},
-    {"report", "[ARQUIVO.ajuste] [-o SAIDA.txt] [--sem-resumo] [--sem-memorial] [--sem-celesc]",
-     "relatório do cálculo de ajuste (sem arquivo: o exemplo de um novo cálculo)", cmd_report},
-    {"image", "[ARQUIVO.coord] -o SAIDA.jpg|SAIDA.png [--size LxA]",
-     "imagem do coordenograma, 1024x768 se não houver --size (sem arquivo: o exemplo de um novo "
-     "coordenograma)",
-     cmd_image},
-    {"settings", "[ARQUIVO.coord] [-o SAIDA.txt]",
-     "texto dos ajustes do coordenograma (sem arquivo: o exemplo de um novo coordenograma)",
-     cmd_settings},
-    {"pdf", "[ARQUIVO.coord|ARQUIVO.ajuste] -o SAIDA.pdf [--separar]",
-     "impressão em PDF: do coordenograma, o gráfico (--separar: FASE e NEUTRO em páginas "
-     "separadas) e o resumo dos ajustes; do cálculo, o relatório (sem arquivo: o exemplo de um "
-     "novo coordenograma)",
-     cmd_pdf},
-    {"coord", "ARQUIVO.ajuste -o SAIDA.coord [--elos]",
-     "coordenograma criado do cálculo (--elos: com os elos fusíveis dos transformadores)",
-     cmd_coordcalc},
-    {"convert", "ENTRADA.coord SAIDA.coord | ENTRADA.ajuste SAIDA.ajuste",
-     "lê e grava de novo um documento (um cálculo é calculado antes)", cmd_convert},
-    {"new", "coord|ajuste -o SAIDA",
-     "grava o documento de exemplo (coordenograma novo ou cálculo novo, já calculado)", cmd_new},
+const tEXEC execs[] = {
+    {"curves", cmd_curves},   {"trip", cmd_trip},         {"report", cmd_report},
+    {"image", cmd_image},     {"settings", cmd_settings}, {"pdf", cmd_pdf},
+    {"coord", cmd_coordcalc}, {"convert", cmd_convert},   {"new", cmd_new},
 };
 
-const tCOMANDO* procura(const std::string& nome) {
-  for (const tCOMANDO& c : comandos)
-    if (nome == c.nome) return &c;
+int (*procura(const std::string& nome))(const tARGS&) {
+  for (const tEXEC& e : execs)
+    if (nome == e.nome) return e.exec;
   return nullptr;
-}
-
-std::string linha_uso(const tCOMANDO& c) {
-  std::string s = std::string("tarvinel-cli ") + c.nome;
-  if (*c.uso) s += std::string(" ") + c.uso;
-  return s;
-}
-
-std::string uso() {
-  std::string s = "uso: tarvinel-cli COMANDO [ARGUMENTOS]\n\ncomandos:\n";
-  for (const tCOMANDO& c : comandos) s += "  " + linha_uso(c) + "\n      " + c.info + "\n";
-  s += "\nNúmeros aceitam \",\" ou \".\" como separador decimal.\n";
-  return s;
 }
 
 void stderr_txt(const std::string& s) {
@@ -82,7 +46,7 @@ void stderr_txt(const std::string& s) {
 
 int erro_uso(const std::string& comando, const std::string& msg) {
   std::string s = "tarvinel-cli: " + msg + "\n";
-  if (const tCOMANDO* c = procura(comando)) s += "uso: " + linha_uso(*c) + "\n";
+  if (const tDOCCOMANDO* c = doc_comando(comando)) s += "uso: " + linha_uso(*c) + "\n";
   stderr_txt(s);
   return SAIDA_USO;
 }
@@ -100,20 +64,25 @@ bool escreve(const std::string& text) {
 
 int executa(int argc, char** argv) {
   if (argc < 2) {
-    stderr_txt(uso());
+    stderr_txt(texto_ajuda());
     return SAIDA_USO;
   }
   const std::string nome = argv[1];
-  if (nome == "help" || nome == "--help" || nome == "-h") {
-    return escreve(uso()) ? SAIDA_OK : erro("não foi possível escrever a saída");
-  }
-  const tCOMANDO* c = procura(nome);
-  if (!c) {
-    stderr_txt("tarvinel-cli: comando desconhecido: " + nome + "\n\n" + uso());
+  auto saida = [](const std::string& texto) {
+    return escreve(texto) ? SAIDA_OK : erro("não foi possível escrever a saída");
+  };
+  if (nome == "help" || nome == "--help" || nome == "-h") return saida(texto_ajuda());
+  if (nome == "--version") return saida(versionline + "\n");
+  const tDOCCOMANDO* doc = doc_comando(nome);
+  const auto exec = procura(nome);
+  if (doc == nullptr || exec == nullptr) {
+    stderr_txt("tarvinel-cli: comando desconhecido: " + nome + "\n\n" + texto_ajuda());
     return SAIDA_USO;
   }
   const tARGS args(argv + 2, argv + argc);
-  return c->exec(args);
+  for (const std::string& a : args)
+    if (a == "--help") return saida(texto_ajuda_comando(*doc));
+  return exec(args);
 }
 
 }  // namespace tarvinel::cli

@@ -1,5 +1,7 @@
 #include "coordimpressao.h"
 
+#include <fmt/printf.h>
+
 #include <QBuffer>
 #include <QFont>
 #include <QFontDatabase>
@@ -10,8 +12,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 #include <ctime>
-#include <fmt/printf.h>
 #include <stdexcept>
 
 #include "canvas_qt.h"
@@ -77,7 +79,8 @@ std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& 
   l.push_back({fmt::sprintf("Data: %s", data)});
   l.push_back({" "});
   l.push_back({"Resumo dos ajustes dos religadores"});
-  l.push_back({fmt::sprintf(kFORMATOLINHA, "Religador", "Partida[A]", "Inst[A]", "DialTime", "Curva")});
+  l.push_back(
+      {fmt::sprintf(kFORMATOLINHA, "Religador", "Partida[A]", "Inst[A]", "DialTime", "Curva")});
   int n = 0;
   for (const auto& a : prj.ajustes) {
     ++n;  // every kind counts, so the number is the relay's place in the item list
@@ -165,8 +168,8 @@ int imprimepdf(const std::string& path, tPRJCOORD& prj, tCHARTX& chart, const tO
     buf.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&buf);
     pdf.setResolution(600);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                  QPageLayout::Millimeter));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
     pdf.setCreator(QString::fromStdString(versionline));
     pdf.setTitle(QString::fromStdString(prj.titulo));
     paginas = imprimecoord(pdf, prj, chart, opt, separar, cursores);
@@ -175,19 +178,57 @@ int imprimepdf(const std::string& path, tPRJCOORD& prj, tCHARTX& chart, const tO
   return paginas;
 }
 
-QImage imagemcoord(tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
+namespace {
+
+// The exported picture on any device of w by h: the screen's surface
+// settings (cleared background, 1 and 3 pixel lines), margin 50.
+void desenhaimagem(QPaintDevice& dev, tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
                    tAJUSTE_CURSOR* cursores, int w, int h) {
-  QImage img(w, h, QImage::Format_RGB32);
-  img.fill(Qt::white);
   tOPCOES_GRAF tela = opt;
   tela.limpafundo = true;
   tela.linhafina = 1;
   tela.linhagrossa = 3;
-  QPainter painter(&img);
-  tCANVASQT canvas(painter);
+  QPainter painter(&dev);
+  tCANVASQT canvas(painter, w, h);
   drawcoord(prj, chart, canvas, w, 50, h, tela, cursores);
   painter.end();
+}
+
+}  // namespace
+
+QImage imagemcoord(tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
+                   tAJUSTE_CURSOR* cursores, int w, int h) {
+  QImage img(w, h, QImage::Format_RGB32);
+  if (img.isNull()) return img;
+  img.fill(Qt::white);
+  desenhaimagem(img, prj, chart, opt, cursores, w, h);
   return img;
+}
+
+QByteArray svgcoord(tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
+                    tAJUSTE_CURSOR* cursores, int w, int h) {
+  QByteArray bytes;
+  QBuffer buf(&bytes);
+  buf.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buf);
+  svg.setSize(QSize(w, h));
+  svg.setViewBox(QRect(0, 0, w, h));
+  // The picture's resolution, so fonts get the same pixel sizes as in the
+  // JPEG export.
+  svg.setResolution(QImage(1, 1, QImage::Format_RGB32).logicalDpiY());
+  svg.setTitle(QString::fromStdString(prj.titulo));
+  svg.setDescription(QString::fromStdString(versionline));
+  desenhaimagem(svg, prj, chart, opt, cursores, w, h);
+  buf.close();
+  // The generator gives the size in millimetres, which readers turn into
+  // pixels at 90 or at 96 dpi; in pixels every reader shows w by h.
+  const int i = bytes.indexOf("<svg width=\"");
+  const int j = i < 0 ? -1 : bytes.indexOf('\n', i);
+  if (j > i)
+    bytes.replace(i, j - i,
+                  QStringLiteral("<svg width=\"%1\" height=\"%2\"").arg(w).arg(h).toUtf8());
+  return bytes;
 }
 
 QByteArray codificajpg(const QImage& img) {

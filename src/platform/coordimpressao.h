@@ -71,6 +71,11 @@ int imprimepdf(const std::string& path, tPRJCOORD& prj, tCHARTX& chart, const tO
 QImage imagemcoord(tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
                    tAJUSTE_CURSOR* cursores, int w = kJPGLARGURA, int h = kJPGALTURA);
 
+// The same picture as an SVG document of w by h (vector lines, text as
+// text), drawn with the same settings as imagemcoord.
+QByteArray svgcoord(tPRJCOORD& prj, tCHARTX& chart, const tOPCOES_GRAF& opt,
+                    tAJUSTE_CURSOR* cursores, int w = kJPGLARGURA, int h = kJPGALTURA);
+
 // The picture encoded as JPEG with the encoder's default quality. Empty when
 // the platform has no JPEG encoder.
 QByteArray codificajpg(const QImage& img);

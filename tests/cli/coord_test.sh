@@ -31,6 +31,20 @@ confere "image: JPEG 1024x768" "1024x768" "$(jpgtam "$tmp/grafico.jpg")"
 "$cli" image -o "$tmp/grafico.PNG" --size 800x600 2>/dev/null
 confere "image --size: saída" 0 $?
 confere "image --size: PNG 800x600" "800x600" "$(pngtam "$tmp/grafico.PNG")"
+# SVG by the extension: well-formed, of the size asked in pixels, its texts
+# as text elements (the scale) and no raster image inside.
+"$cli" image -o "$tmp/grafico.Svg" --size 800x600 2>/dev/null
+confere "image SVG: saída" 0 $?
+confere "image SVG" "800 600 0 0 800 600 sim não" "$(python3 - "$tmp/grafico.Svg" <<'PY'
+import sys, xml.etree.ElementTree as E
+r = E.parse(sys.argv[1]).getroot()
+ns = '{http://www.w3.org/2000/svg}'
+textos = [''.join(t.itertext()).strip() for t in r.iter(ns + 'text')]
+print(r.get('width'), r.get('height'), r.get('viewBox'),
+      'sim' if {'1A', '10kA', '100s'} <= set(textos) else f'textos {textos}',
+      'sim' if any(True for _ in r.iter(ns + 'image')) else 'não')
+PY
+)"
 "$cli" image -o "$tmp/grafico.gif" >/dev/null 2>&1
 confere "image: extensão desconhecida" 2 $?
 "$cli" image -o "$tmp/g.jpg" --size 10x10 >/dev/null 2>&1

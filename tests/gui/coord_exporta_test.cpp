@@ -10,19 +10,30 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <cctype>
 #include <string>
 
+#include "calculation/fmcalc.h"
+#include "coordimpressao.h"
+#include "coordination/ajuste_religa.h"
 #include "coordination/coordx.h"
 #include "coordination/listaajustes.h"
 #include "curves/inifile.h"
 #include "dialogos_teste.h"
 #include "foundation/arquivo.h"
 #include "foundation/estado.h"
+#include "relatorio_qt.h"
+#include "relaytest/fmensaio.h"
 #include "shell/fmmain.h"
 #include "vlprop.h"
 
@@ -182,10 +193,15 @@ TEST_F(tEXPORTA, ImagemEmArquivo) {
 TEST_F(tEXPORTA, ImagemNaAreaDeTransferencia) {
   w->savejpg(false);
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(1024, 768));
+  // Also as PNG and as the SVG document, for programs that take those.
+  const QMimeData* m = QApplication::clipboard()->mimeData();
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(QImage::fromData(m->data(QStringLiteral("image/png")), "PNG").size(), QSize(1024, 768));
+  EXPECT_EQ(QSvgRenderer(m->data(QStringLiteral("image/svg+xml"))).defaultSize(), QSize(1024, 768));
   ASSERT_EQ(dlg->mensagens.size(), 1u);
-  EXPECT_EQ(dlg->mensagens[0].texto,
-            std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") +
-                kCOLAR);
+  EXPECT_EQ(
+      dlg->mensagens[0].texto,
+      std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") + kCOLAR);
 }
 
 // The job's pages through a PDF printer: chart and summary, or phase chart,
@@ -256,5 +272,112 @@ TEST_F(tEXPORTA, NaJanelaPrincipal) {
   EXPECT_EQ(QApplication::clipboard()->text().toStdString(), textoajustes(*base->proj));
   fm.acao("SAVEJPGAREA")->trigger();
   EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(1024, 768));
+  EXPECT_EQ(dlg->imprevistos.size(), 0u);
+}
+
+// Share of the picture's pixels that are clearly darker than the background.
+static double tinta(const QImage& img) {
+  const QImage g = img.convertToFormat(QImage::Format_Grayscale8);
+  qint64 n = 0;
+  for (int y = 0; y < g.height(); ++y)
+    for (int x = 0; x < g.width(); ++x) n += g.pixelColor(x, y).value() < 160;
+  return double(n) / (double(g.width()) * g.height());
+}
+
+// The SVG export: the same drawing as the picture, with vector lines and the
+// texts as text (selectable), never a raster image inside.
+TEST_F(tEXPORTA, SvgEmArquivo) {
+  const std::string arq = caminho("grafico.svg");
+  dlg->arquivos = {arq};
+  w->savesvg();
+  ASSERT_EQ(dlg->pedidos.size(), 1u);
+  EXPECT_EQ(dlg->pedidos[0].nome, "nova imagem");
+  EXPECT_EQ(dlg->pedidos[0].filtro, "*.svg|*.svg");
+  EXPECT_EQ(dlg->pedidos[0].salvar, true);
+  const QByteArray svg = QByteArray::fromStdString(lerbytes(arq));
+  QSvgRenderer r(svg);
+  ASSERT_TRUE(r.isValid());
+  EXPECT_EQ(r.defaultSize(), QSize(1024, 768));
+  EXPECT_FALSE(svg.contains("<image"));
+  EXPECT_GT(svg.count("<polyline") + svg.count("<path"), 10);
+  // The legends are text elements: the relays' names.
+  for (const auto& a : w->proj->ajustes) {
+    if (dynamic_cast<const tAJUSTE_RELIGA*>(a.get()) == nullptr) continue;
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("<text[^>]*>[^<]*") +
+                                   QRegularExpression::escape(QString::fromStdString(a->caption)))
+                    .match(QString::fromUtf8(svg))
+                    .hasMatch())
+        << a->caption;
+  }
+  // Rendered, it inks about as much as the picture export does.
+  QImage desenho(1024, 768, QImage::Format_RGB32);
+  desenho.fill(Qt::white);
+  QPainter p(&desenho);
+  r.render(&p);
+  p.end();
+  const double jpg = tinta(imagemcoord(*w->proj, w->chart, w->opcoes(), nullptr));
+  EXPECT_NEAR(tinta(desenho), jpg, 0.25 * jpg);
+  EXPECT_EQ(w->changed, false);
+
+  dlg->arquivos = {std::nullopt};
+  std::remove(arq.c_str());
+  w->savesvg();
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(arq)));
+}
+
+// "Exportar PDF...": the printed pages of the active chart or calculation,
+// without the print dialog, as imprimepdf and relatorio_pdf make them.
+TEST_F(tEXPORTA, ExportarPdf) {
+  TfmMAIN fm;
+  registra_coord(fm);
+  registra_calc(fm);
+  registra_ensaio(fm);
+  EXPECT_EQ(fm.acao("EXPORTPDF")->isEnabled(), false);
+  fm.acao("NOVOCOORD")->trigger();
+  auto* c = dynamic_cast<TfmCOORD*>(fm.xta());
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(fm.acao("EXPORTPDF")->isEnabled(), true);
+  EXPECT_EQ(fm.acao("SAVESVGFILE")->isEnabled(), true);
+  for (const bool separar : {false, true}) {
+    c->cbSEPARAR->setChecked(separar);
+    const std::string arq = caminho(separar ? "separado.pdf" : "junto.pdf");
+    dlg->arquivos = {arq};
+    fm.acao("EXPORTPDF")->trigger();
+    const std::string ref = caminho("referencia.pdf");
+    imprimepdf(ref, *c->proj, c->chart, c->opcoes(), separar, nullptr);
+    const std::string pdf = lerbytes(arq);
+    EXPECT_EQ(paginaspdf(pdf), separar ? 3 : 2) << "separar " << separar;
+    EXPECT_EQ(paginaspdf(pdf), paginaspdf(lerbytes(ref)));
+    // A4 portrait: 595 x 842 points.
+    EXPECT_NE(pdf.find("/MediaBox [0 0 595"), std::string::npos);
+  }
+  EXPECT_EQ(dlg->pedidos.back().nome, "coordenograma");
+  EXPECT_EQ(dlg->pedidos.back().filtro, "*.pdf|*.pdf");
+  EXPECT_EQ(printing, false);
+
+  fm.acao("NOVOCALC")->trigger();
+  auto* calc = dynamic_cast<TfmCALC*>(fm.xta());
+  ASSERT_NE(calc, nullptr);
+  EXPECT_EQ(fm.acao("EXPORTPDF")->isEnabled(), true);
+  EXPECT_EQ(fm.acao("SAVESVGFILE")->isEnabled(), false);
+  const std::string rel = caminho("relatorio.pdf");
+  dlg->arquivos = {rel};
+  fm.acao("EXPORTPDF")->trigger();
+  EXPECT_EQ(dlg->pedidos.back().nome, "relatorio");
+  std::vector<std::string> linhas;
+  for (const QString& l : calc->mmREPORT->toPlainText().split(QLatin1Char('\n')))
+    linhas.push_back(l.toStdString());
+  const QByteArray ref = relatorio_pdf(linhas);
+  EXPECT_GT(paginaspdf(lerbytes(rel)), 1);
+  EXPECT_EQ(paginaspdf(lerbytes(rel)), paginaspdf(ref.toStdString()));
+
+  // Cancelled: nothing written, the older file kept.
+  dlg->arquivos = {std::nullopt};
+  const std::string antes = lerbytes(rel);
+  fm.acao("EXPORTPDF")->trigger();
+  EXPECT_EQ(lerbytes(rel), antes);
+  // The relay test sheet prints nothing, so it has no PDF either.
+  fm.acao("NOVOENSAIO")->trigger();
+  EXPECT_EQ(fm.acao("EXPORTPDF")->isEnabled(), false);
   EXPECT_EQ(dlg->imprevistos.size(), 0u);
 }

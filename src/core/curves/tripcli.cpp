@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "foundation/json.h"
 #include "foundation/numtxt.h"
 
 namespace tarvinel {
@@ -27,6 +28,8 @@ std::string trip_args(const std::vector<std::string>& args, tTRIPCMD& cmd) {
     const std::string& a = args[k];
     if (a == "--raw") {
       cmd.raw = true;
+    } else if (a == "--json") {
+      cmd.json = true;
     } else if (a == "--inst") {
       if (k + 1 >= args.size()) return "falta o valor de --inst";
       double v;
@@ -63,7 +66,24 @@ std::string trip_line(double ic, double t, bool raw) {
   return num2txt(ic) + "\t" + num2txt(t);
 }
 
+std::string trip_json(const tTRIPCMD& cmd) {
+  tJSON j;
+  j.objeto();
+  j.campo("curva", cmd.rel.nom_cur).campo("partida", cmd.rel.cor_par).campo("dial", cmd.rel.dt);
+  if (cmd.lim)
+    j.campo("instantanea", cmd.rel.cor_ins);
+  else
+    j.chave("instantanea").nulo();
+  j.chave("pontos").lista();
+  for (double ic : cmd.ic) {
+    j.objeto().campo("corrente", ic).campo("tempo", cmd.rel.calc(ic, cmd.lim)).fim();
+  }
+  j.fim().fim();
+  return j.texto();
+}
+
 std::string trip_text(const tTRIPCMD& cmd) {
+  if (cmd.json) return trip_json(cmd);
   std::string s;
   for (double ic : cmd.ic) {
     s += trip_line(ic, cmd.rel.calc(ic, cmd.lim), cmd.raw);

@@ -1,6 +1,9 @@
 #include "coordx.h"
 
+#include <fmt/printf.h>
+
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -9,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -17,7 +21,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <fmt/printf.h>
 
 #include "comando.h"
 #include "coordimpressao.h"
@@ -49,7 +52,9 @@ constexpr const char* kPERGUNTA_APLICAR =
 constexpr const char* kCOLAR =
     "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.";
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 std::string texto_entrada(int i, const tAJUSTE& a) {
   return fmt::sprintf("%d) %s: %s", i + 1, a.paramname, a.caption);
@@ -57,8 +62,7 @@ std::string texto_entrada(int i, const tAJUSTE& a) {
 
 // The rows whose "..." opens the curve browser.
 bool linha_curva(const std::string& key) {
-  return key == "FASE.Curva Principal" || key == "NEUT.Curva Principal" ||
-         key == "Curva Principal";
+  return key == "FASE.Curva Principal" || key == "NEUT.Curva Principal" || key == "Curva Principal";
 }
 
 std::unique_ptr<tAJUSTE> novo_ajuste(tNOVOAJUSTE tag) {
@@ -254,8 +258,8 @@ void TfmCOORD::criacontroles() {
   mmHINT->setObjectName(QStringLiteral("mmHINT"));
   mmHINT->setReadOnly(true);
   mmHINT->setToolTip(QStringLiteral("Dicas e informações sobre o parâmetro selecionado"));
-  mmHINT->setPlainText(
-      QStringLiteral("Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função."));
+  mmHINT->setPlainText(QStringLiteral(
+      "Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função."));
   mmHINT->setFixedHeight(mmHINT->fontMetrics().lineSpacing() * 5 + 10);
   le->addWidget(mmHINT);
 
@@ -328,9 +332,9 @@ void TfmCOORD::criacontroles() {
 void TfmCOORD::criamenu() {
   pmAJUSTE = new QMenu(btADD);
   pmAJUSTE->setObjectName(QStringLiteral("pmAJUSTE"));
-  const char* entradas[] = {"Ajuste Rele/Religador", "Curva de dano em cabo", "ICC min/max/nom",
-                            "Ponto ANSI",            "Corrente InRush",       "Elo fusível",
-                            "Curva de proteção",     "Texto/Simbolo"};
+  const char* entradas[] = {
+      "Ajuste Rele/Religador", "Curva de dano em cabo", "ICC min/max/nom",   "Ponto ANSI",
+      "Corrente InRush",       "Elo fusível",           "Curva de proteção", "Texto/Simbolo"};
   for (int tag = 0; tag < 8; ++tag) {
     QAction* a = pmAJUSTE->addAction(QString::fromUtf8(entradas[tag]));
     a->setData(tag);
@@ -394,7 +398,9 @@ void TfmCOORD::loadfromfile(const std::string& filename) {
 
 // ---- the item list ---------------------------------------------------------------
 
-tAJUSTE* TfmCOORD::ajuste_da_entrada(int i) const { return cbLISTA->ajuste(i); }
+tAJUSTE* TfmCOORD::ajuste_da_entrada(int i) const {
+  return cbLISTA->ajuste(i);
+}
 
 int TfmCOORD::selecionado() const {
   return ajsel == nullptr ? -1 : proj->ajustes.indexof(ajsel);
@@ -602,10 +608,10 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
   const tPOINTX& b = cur_med.c2;
-  mmHINT->setPlainText(qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
-                                       "Delta   : %5.2fs,%5.0fA",
-                                       a.y, a.x, b.y, b.x, std::fabs(a.y - b.y),
-                                       std::fabs(a.x - b.x))));
+  mmHINT->setPlainText(
+      qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
+                      "Delta   : %5.2fs,%5.0fA",
+                      a.y, a.x, b.y, b.x, std::fabs(a.y - b.y), std::fabs(a.x - b.x))));
   redesenha();
 }
 
@@ -614,16 +620,6 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
 void TfmCOORD::printexec(QPrinter& printer) {
   imprimecoord(printer, *proj, chart, opcoes(), cbSEPARAR->isChecked(), &cur_med);
   redesenha();
-}
-
-std::string TfmCOORD::nome_proposto(const std::string& padrao) const {
-  if (curfilename.empty()) return padrao;
-  std::string nome = curfilename;
-  const auto barra = nome.find_last_of("/\\");
-  if (barra != std::string::npos) nome.erase(0, barra + 1);
-  const auto ponto = nome.rfind('.');
-  if (ponto != std::string::npos) nome.erase(ponto);
-  return nome;
 }
 
 void TfmCOORD::savejpg(bool arquivo) {
@@ -635,9 +631,28 @@ void TfmCOORD::savejpg(bool arquivo) {
     gravajpg(nome, img);
     return;
   }
-  QApplication::clipboard()->setImage(img);
-  dialogos().info(std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") +
-                  kCOLAR);
+  // Word processors take the picture; drawing programs and browsers that
+  // understand it take the vector one.
+  auto* dados = new QMimeData;
+  dados->setImageData(img);
+  QByteArray png;
+  QBuffer buf(&png);
+  buf.open(QIODevice::WriteOnly);
+  img.save(&buf, "PNG");
+  dados->setData(QStringLiteral("image/png"), png);
+  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, chart, opcoes(), &cur_med));
+  redesenha();
+  QApplication::clipboard()->setMimeData(dados);
+  dialogos().info(
+      std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") + kCOLAR);
+}
+
+void TfmCOORD::savesvg() {
+  std::string nome = nome_proposto("nova imagem");
+  if (!sel_file(nome, {"svg"}, true)) return;
+  const QByteArray svg = svgcoord(*proj, chart, opcoes(), &cur_med);
+  redesenha();
+  gravarbytes(nome, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
 }
 
 void TfmCOORD::saveprop(bool arquivo) {

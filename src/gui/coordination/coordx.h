@@ -73,8 +73,11 @@ class TfmCOORD : public tFMBASE {
   // The chart page (or the phase and neutral pages) and the summary page on
   // the printer chosen in the print dialog.
   void printexec(QPrinter& printer) override;
-  // The chart as a 1024 x 768 JPEG file, or as a picture on the clipboard.
+  // The chart as a 1024 x 768 JPEG file, or on the clipboard as a picture
+  // (offered also as PNG) together with its SVG document.
   void savejpg(bool arquivo) override;
+  // The chart as a 1024 x 768 SVG file (vector lines, text as text).
+  void savesvg() override;
   // The settings text to a text file, or on the clipboard.
   void saveprop(bool arquivo) override;
 
@@ -124,8 +127,8 @@ class TfmCOORD : public tFMBASE {
   // ---- controls (all on pnCONTAINER) --------------------------------------------
   QTabWidget* pcMAIN = nullptr;
   tLISTAAJUSTES* cbLISTA = nullptr;
-  QToolButton* Image1 = nullptr;  // up
-  QToolButton* Image2 = nullptr;  // down
+  QToolButton* Image1 = nullptr;   // up
+  QToolButton* Image2 = nullptr;   // down
   QPushButton* Button3 = nullptr;  // "-"
   QToolButton* btADD = nullptr;    // "+"
   QMenu* pmAJUSTE = nullptr;
@@ -153,9 +156,6 @@ class TfmCOORD : public tFMBASE {
   void botao_item(const std::string& key);
   // The row `key` of the item grid became current: its hint.
   void hint_item(const std::string& key);
-  // Proposed export name: the document's file name without folder and
-  // extension, or `padrao` for a document without a file.
-  std::string nome_proposto(const std::string& padrao) const;
   // The entry's setting.
   tAJUSTE* ajuste_da_entrada(int i) const;
 };

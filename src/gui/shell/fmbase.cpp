@@ -5,9 +5,15 @@
 #include <QAbstractItemDelegate>
 #include <QAbstractItemView>
 #include <QLayout>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "dialogos.h"
+#include "foundation/arquivo.h"
+#include "foundation/estado.h"
 #include "foundation/projbase.h"
 #include "shell/selfile.h"
 
@@ -82,6 +88,38 @@ void tFMBASE::marcaalterado() {
   if (changed) return;
   changed = true;
   emit captionchanged();
+}
+
+std::string tFMBASE::nome_proposto(const std::string& padrao) const {
+  if (curfilename.empty()) return padrao;
+  std::string nome = curfilename;
+  const auto barra = nome.find_last_of("/\\");
+  if (barra != std::string::npos) nome.erase(0, barra + 1);
+  const auto ponto = nome.rfind('.');
+  if (ponto != std::string::npos) nome.erase(ponto);
+  return nome;
+}
+
+void tFMBASE::exportapdf(const std::string& padrao, int dpi) {
+  std::string nome = nome_proposto(padrao);
+  if (!sel_file(nome, {"pdf"}, true)) return;
+  // Printed into a scratch file first, then written in one piece: a failed
+  // job never leaves half a PDF over an older file.
+  QTemporaryDir dir;
+  if (!dir.isValid()) throw tERROARQ(tOPARQ::gravar, nome, "sem pasta temporária");
+  const QString tmp = dir.filePath(QStringLiteral("impressao.pdf"));
+  {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(tmp);
+    printer.setResolution(dpi);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    printer.setCreator(QString::fromStdString(versionline));
+    tPRINTSCOPE imprimindo;
+    printexec(printer);
+  }
+  gravarbytes(nome, lerbytes(tmp.toStdString()));
 }
 
 void tFMBASE::set_parent(QWidget* container) {

@@ -82,7 +82,18 @@ class tFMBASE : public QObject {
   // Exports of the coordination window (image and settings text, to a file
   // or to the clipboard); other kinds have none and ignore them.
   virtual void savejpg(bool arquivo) { (void)arquivo; }
+  virtual void savesvg() {}
   virtual void saveprop(bool arquivo) { (void)arquivo; }
+
+  // "Exportar PDF...": asks for a PDF file name (proposed: nome_proposto of
+  // `padrao`) and prints into it with printexec, as on a printer of A4
+  // portrait pages with 10 mm margins at `dpi`, without the print dialog.
+  // The file is written whole or not at all. Cancelled: nothing written.
+  void exportapdf(const std::string& padrao, int dpi);
+
+  // Proposed export name: the document's file name without folder and
+  // extension, or `padrao` for a document without a file.
+  std::string nome_proposto(const std::string& padrao) const;
 
   // The close question. Unchanged: may close. Changed: "Salvar arquivo:
   // "<name>"?" with Yes/No/Cancel; No closes and drops the changes, Yes saves

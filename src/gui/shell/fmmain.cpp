@@ -186,6 +186,9 @@ void TfmMAIN::criaacoes() {
   a = cria("PRINT", QStringLiteral("Imprimir"), QStringLiteral("Imprimir"),
            QKeySequence(Qt::CTRL | Qt::Key_P), false, [this] { imprimir(); });
   a->setIcon(figura(tFIGURA::imprimir));
+  cria("EXPORTPDF", QStringLiteral("Exportar PDF..."),
+       QStringLiteral("Salva as páginas impressas em um arquivo PDF."), QKeySequence(), false,
+       [this] { exportapdf(); });
   cria("PRINTCONFIG", QStringLiteral("Configurar Impressora"), QString(), QKeySequence(), true,
        [this] { dialogos().configurar_impressora(printer_); });
   // Each export pair shares one handler told apart by a tag: 1 file, 0 clipboard.
@@ -197,6 +200,14 @@ void TfmMAIN::criaacoes() {
            QStringLiteral("Salvar imagem do gráfico em um arquivo."), QKeySequence(), true,
            [this] { exporta(true, true); }),
       1);
+  cria("SAVESVGFILE", QStringLiteral("Arquivo SVG..."),
+       QStringLiteral("Salvar imagem do gráfico em um arquivo SVG (vetorial)."), QKeySequence(),
+       false, [this] {
+         if (tFMBASE* w = xta(); w != nullptr && w->extdef == "coord") {
+           w->confirmaedicao();
+           w->savesvg();
+         }
+       });
   tag(cria("SAVEJPGAREA", QStringLiteral("Área de transferência"),
            QStringLiteral("Exporta imagem do gráfico para área de transferência."), QKeySequence(),
            true, [this] { exporta(true, false); }),
@@ -248,9 +259,11 @@ void TfmMAIN::criamenu() {
   arq->addAction(acao("SAVE"));
   arq->addAction(acao("SAVEAS"));
   arq->addAction(acao("PRINT"));
+  arq->addAction(acao("EXPORTPDF"));
   arq->addAction(acao("PRINTCONFIG"));
   QMenu* img = arq->addMenu(QStringLiteral("Exportar imagem"));
   img->addAction(acao("SAVEJPGFILE"));
+  img->addAction(acao("SAVESVGFILE"));
   img->addAction(acao("SAVEJPGAREA"));
   QMenu* aju = arq->addMenu(QStringLiteral("Exportar ajustes"));
   aju->addAction(acao("SAVEPROPFILE"));
@@ -312,7 +325,9 @@ void TfmMAIN::estado(tFMBASE* ativo) {
   acao("SAVE")->setEnabled(salva);
   acao("SAVEAS")->setEnabled(salva);
   acao("PRINT")->setEnabled(ativo != nullptr);
+  acao("EXPORTPDF")->setEnabled(coord || (ativo != nullptr && ativo->extdef == "ajuste"));
   acao("SAVEJPGFILE")->setEnabled(coord);
+  acao("SAVESVGFILE")->setEnabled(coord);
   acao("SAVEPROPFILE")->setEnabled(coord);
   acao("SAVEPROPAREA")->setEnabled(coord);
 }
@@ -482,6 +497,16 @@ void TfmMAIN::imprimir() {
   if (!dialogos().imprimir(printer_)) return;
   tPRINTSCOPE imprimindo;
   w->printexec(printer_);
+}
+
+void TfmMAIN::exportapdf() {
+  tFMBASE* w = xta();
+  if (w == nullptr) return;
+  w->confirmaedicao();
+  // The resolutions of the PDFs of tarvinel-cli pdf, so both give the same
+  // pages.
+  if (w->extdef == "coord") w->exportapdf("coordenograma", 600);
+  if (w->extdef == "ajuste") w->exportapdf("relatorio", 1200);
 }
 
 void TfmMAIN::exporta(bool imagem, bool arquivo) {

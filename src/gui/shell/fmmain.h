@@ -75,6 +75,9 @@ class TfmMAIN : public QMainWindow {
   void closeform(tFMBASE* w, tFECHAR& action);
   // "Imprimir": the print dialog, then printexec with `printing` set.
   void imprimir();
+  // "Exportar PDF...": the active chart's or calculation's printed pages to a
+  // PDF file, without the print dialog.
+  void exportapdf();
 
   // The recent-files list (lis_rec).
   tRECENTES& recentes() { return recentes_; }
@@ -107,7 +110,7 @@ class TfmMAIN : public QMainWindow {
 
   // Named actions, for tests and for the windows that mirror them (the welcome
   // screen's buttons): "NOVOCALC", "NOVOCOORD", "NOVOENSAIO", "OPEN", "SAVE",
-  // "SAVEAS", "PRINT", "PRINTCONFIG", "SAVEJPGFILE", "SAVEJPGAREA",
+  // "SAVEAS", "PRINT", "EXPORTPDF", "PRINTCONFIG", "SAVEJPGFILE", "SAVESVGFILE", "SAVEJPGAREA",
   // "SAVEPROPFILE", "SAVEPROPAREA", "CHECKUPDATE".
   QAction* acao(const std::string& nome) const;
 
