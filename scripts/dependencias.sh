@@ -19,8 +19,9 @@ instalar_pacotes() {
 }
 
 PACOTES_BASE=(build-essential cmake ninja-build pkg-config libfmt-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core)
-PACOTES_TESTE=(libgtest-dev libgmock-dev libbenchmark-dev locales poppler-utils)
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev fonts-dejavu-core)
+PACOTES_TESTE=(libgtest-dev libgmock-dev libbenchmark-dev locales poppler-utils zlib1g-dev
+  xvfb openbox x11-utils xdotool)
 
 # Numbers must not follow the machine's locale; the tests check that under a
 # Brazilian locale, which a fresh machine does not have yet.

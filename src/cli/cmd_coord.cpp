@@ -134,10 +134,9 @@ int cmd_image(const tARGS& args) {
     return erro_uso("image", "tamanho inválido: " + p.tamanho + " (LxA, de 200 a 10000 pixels)");
   const auto prj = abre(p.arq);
   const auto app = aplicacao();
-  tCHARTX chart;
   tAJUSTE_CURSOR cursores;
   // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA.
-  const QImage img = imagemcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
+  const QImage img = imagemcoord(*prj, tOPCOES_GRAF{}, &cursores, w, h);
   if (img.isNull())
     return erro(fmt::sprintf("memória insuficiente para uma imagem de %dx%d pixels", w, h));
   if (jpg)

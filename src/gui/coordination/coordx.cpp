@@ -1,5 +1,7 @@
 #include "coordx.h"
 
+#include <fmt/printf.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -17,7 +19,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <fmt/printf.h>
 
 #include "comando.h"
 #include "coordimpressao.h"
@@ -33,6 +34,7 @@
 #include "listaajustes.h"
 #include "pbchart.h"
 #include "shell/fmmain.h"
+#include "shell/hints.h"
 #include "shell/selfile.h"
 #include "vlprop.h"
 
@@ -49,7 +51,9 @@ constexpr const char* kPERGUNTA_APLICAR =
 constexpr const char* kCOLAR =
     "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.";
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 std::string texto_entrada(int i, const tAJUSTE& a) {
   return fmt::sprintf("%d) %s: %s", i + 1, a.paramname, a.caption);
@@ -57,8 +61,7 @@ std::string texto_entrada(int i, const tAJUSTE& a) {
 
 // The rows whose "..." opens the curve browser.
 bool linha_curva(const std::string& key) {
-  return key == "FASE.Curva Principal" || key == "NEUT.Curva Principal" ||
-         key == "Curva Principal";
+  return key == "FASE.Curva Principal" || key == "NEUT.Curva Principal" || key == "Curva Principal";
 }
 
 std::unique_ptr<tAJUSTE> novo_ajuste(tNOVOAJUSTE tag) {
@@ -254,8 +257,7 @@ void TfmCOORD::criacontroles() {
   mmHINT->setObjectName(QStringLiteral("mmHINT"));
   mmHINT->setReadOnly(true);
   mmHINT->setToolTip(QStringLiteral("Dicas e informações sobre o parâmetro selecionado"));
-  mmHINT->setPlainText(
-      QStringLiteral("Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função."));
+  mmHINT->setPlainText(QString::fromUtf8(kDICAINICIAL));
   mmHINT->setFixedHeight(mmHINT->fontMetrics().lineSpacing() * 5 + 10);
   le->addWidget(mmHINT);
 
@@ -317,9 +319,9 @@ void TfmCOORD::criacontroles() {
 void TfmCOORD::criamenu() {
   pmAJUSTE = new QMenu(btADD);
   pmAJUSTE->setObjectName(QStringLiteral("pmAJUSTE"));
-  const char* entradas[] = {"Ajuste Rele/Religador", "Curva de dano em cabo", "ICC min/max/nom",
-                            "Ponto ANSI",            "Corrente InRush",       "Elo fusível",
-                            "Curva de proteção",     "Texto/Simbolo"};
+  const char* entradas[] = {
+      "Ajuste Rele/Religador", "Curva de dano em cabo", "ICC min/max/nom",   "Ponto ANSI",
+      "Corrente InRush",       "Elo fusível",           "Curva de proteção", "Texto/Simbolo"};
   for (int tag = 0; tag < 8; ++tag) {
     QAction* a = pmAJUSTE->addAction(QString::fromUtf8(entradas[tag]));
     a->setData(tag);
@@ -374,7 +376,9 @@ void TfmCOORD::loadfromfile(const std::string& filename) {
 
 // ---- the item list ---------------------------------------------------------------
 
-tAJUSTE* TfmCOORD::ajuste_da_entrada(int i) const { return cbLISTA->ajuste(i); }
+tAJUSTE* TfmCOORD::ajuste_da_entrada(int i) const {
+  return cbLISTA->ajuste(i);
+}
 
 int TfmCOORD::selecionado() const {
   return ajsel == nullptr ? -1 : proj->ajustes.indexof(ajsel);
@@ -395,6 +399,7 @@ void TfmCOORD::showitens(bool updatecap) {
     vlitem.clear();
     vlITEM->recarrega();
     cbLISTA->clear();
+    hint_item({});
     return;
   }
   if (updatecap && cbLISTA->count() == l.count()) {
@@ -443,12 +448,13 @@ bool TfmCOORD::seleciona(int i) {
     ajsel->showprop(vlitem);
   }
   vlITEM->recarrega();
-  // The first property under the first section title becomes current
-  // quietly: the hint area keeps what it shows until the user picks a row.
+  // The first property under the first section title becomes current, and
+  // the hint area shows its hint (or the initial text for an empty grid).
   if (vlitem.count() > 1) {
     const QSignalBlocker b(vlITEM->selectionModel());
     vlITEM->setCurrentIndex(vlITEM->model()->index(1, 1));
   }
+  hint_item(vlITEM->chave_atual());
   btAPLICAR->setEnabled(false);
   return true;
 }
@@ -513,10 +519,11 @@ void TfmCOORD::mover(int tag) {
 // ---- the property grid -----------------------------------------------------------
 
 void TfmCOORD::hint_item(const std::string& key) {
-  if (ajsel == nullptr || key.empty()) return;
-  const std::string hint = ajsel->gethint(key);
-  if (hint == key) return;
-  mmHINT->setPlainText(qs(key + ":\n" + hint));
+  if (ajsel == nullptr) {
+    mmHINT->setPlainText(texto_dica({}, {}));
+    return;
+  }
+  mmHINT->setPlainText(texto_dica(key, key.empty() ? std::string() : ajsel->gethint(key)));
 }
 
 void TfmCOORD::botao_item(const std::string& key) {
@@ -560,9 +567,9 @@ void TfmCOORD::redesenha() {
   cbLISTA->update();
 }
 
-// The mapping of the chart as the screen shows it. Printing and the image
-// export leave the chart sized for their page, so the mouse never relies on
-// the last drawing's size.
+// The mapping of the chart as the screen shows it: drawto may last have
+// drawn on another surface, so the mouse never relies on the last drawing's
+// size.
 static void mapa_tela(tCHARTX& chart, const tOPCOES_GRAF& o, const QWidget& w) {
   chart.limites.xl = o.lim_inf;
   chart.limites.xh = o.lim_sup;
@@ -582,42 +589,30 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
   const tPOINTX& b = cur_med.c2;
-  mmHINT->setPlainText(qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
-                                       "Delta   : %5.2fs,%5.0fA",
-                                       a.y, a.x, b.y, b.x, std::fabs(a.y - b.y),
-                                       std::fabs(a.x - b.x))));
+  mmHINT->setPlainText(
+      qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
+                      "Delta   : %5.2fs,%5.0fA",
+                      a.y, a.x, b.y, b.x, std::fabs(a.y - b.y), std::fabs(a.x - b.x))));
   redesenha();
 }
 
 // ---- print and export ------------------------------------------------------------------
 
 void TfmCOORD::printexec(QPrinter& printer) {
-  imprimecoord(printer, *proj, chart, opcoes(), cbSEPARAR->isChecked(), &cur_med);
-  redesenha();
-}
-
-std::string TfmCOORD::nome_proposto(const std::string& padrao) const {
-  if (curfilename.empty()) return padrao;
-  std::string nome = curfilename;
-  const auto barra = nome.find_last_of("/\\");
-  if (barra != std::string::npos) nome.erase(0, barra + 1);
-  const auto ponto = nome.rfind('.');
-  if (ponto != std::string::npos) nome.erase(ponto);
-  return nome;
+  imprimecoord(printer, *proj, opcoes(), cbSEPARAR->isChecked(), &cur_med);
 }
 
 void TfmCOORD::savejpg(bool arquivo) {
-  const QImage img = imagemcoord(*proj, chart, opcoes(), &cur_med);
-  redesenha();
+  const QImage img = imagemcoord(*proj, opcoes(), &cur_med);
   if (arquivo) {
-    std::string nome = nome_proposto("nova imagem");
+    std::string nome = nome_proposto(curfilename, "nova imagem");
     if (!sel_file(nome, {"jpg"}, true)) return;
     gravajpg(nome, img);
     return;
   }
   QApplication::clipboard()->setImage(img);
-  dialogos().info(std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") +
-                  kCOLAR);
+  dialogos().info(
+      std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") + kCOLAR);
 }
 
 void TfmCOORD::saveprop(bool arquivo) {
@@ -625,7 +620,7 @@ void TfmCOORD::saveprop(bool arquivo) {
   // not yet applied, stays as it is.
   const std::string texto = textoajustes(*proj);
   if (arquivo) {
-    std::string nome = nome_proposto("ajustes");
+    std::string nome = nome_proposto(curfilename, "ajustes");
     if (sel_file(nome, {"txt"}, true)) gravartexto(nome, texto);
   } else {
     QApplication::clipboard()->setText(qs(texto));

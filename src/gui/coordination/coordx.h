@@ -124,8 +124,8 @@ class TfmCOORD : public tFMBASE {
   // ---- controls (all on pnCONTAINER) --------------------------------------------
   QTabWidget* pcMAIN = nullptr;
   tLISTAAJUSTES* cbLISTA = nullptr;
-  QToolButton* Image1 = nullptr;  // up
-  QToolButton* Image2 = nullptr;  // down
+  QToolButton* Image1 = nullptr;   // up
+  QToolButton* Image2 = nullptr;   // down
   QPushButton* Button3 = nullptr;  // "-"
   QToolButton* btADD = nullptr;    // "+"
   QMenu* pmAJUSTE = nullptr;
@@ -153,9 +153,6 @@ class TfmCOORD : public tFMBASE {
   void botao_item(const std::string& key);
   // The row `key` of the item grid became current: its hint.
   void hint_item(const std::string& key);
-  // Proposed export name: the document's file name without folder and
-  // extension, or `padrao` for a document without a file.
-  std::string nome_proposto(const std::string& padrao) const;
   // The entry's setting.
   tAJUSTE* ajuste_da_entrada(int i) const;
 };

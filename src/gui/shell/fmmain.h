@@ -75,6 +75,8 @@ class TfmMAIN : public QMainWindow {
   void closeform(tFMBASE* w, tFECHAR& action);
   // "Imprimir": the print dialog, then printexec with `printing` set.
   void imprimir();
+  // The printer "Imprimir" and "Configurar Impressora" use.
+  QPrinter& impressora() { return printer_; }
 
   // The recent-files list (lis_rec).
   tRECENTES& recentes() { return recentes_; }
@@ -134,7 +136,9 @@ class TfmMAIN : public QMainWindow {
   std::map<std::string, QAction*, std::less<>> acoes_;
   tRECENTES recentes_;
   std::string exemplos_;
-  QPrinter printer_;
+  // At the printer's own resolution: the pages are composed in paper pixels
+  // and mapped to it, whatever it is.
+  QPrinter printer_{QPrinter::HighResolution};
 
   QWidget* area_ = nullptr;
   tTABSTRIP* strip_ = nullptr;
