@@ -55,6 +55,11 @@ TfmELO::TfmELO(QWidget* parent) : QDialog(parent, Qt::Tool) {
     if (escolha()) accept();
   });
   connect(btCANCEL, &QPushButton::clicked, this, &QDialog::reject);
+  // A double-click on a fuse link (or on "Nenhum") chooses it, as
+  // "Selecionar" does.
+  connect(tvMAIN, &QTreeWidget::itemDoubleClicked, this, [this] {
+    if (escolha()) accept();
+  });
   selecionou();
 
   registrado = this;
