@@ -10,7 +10,6 @@
 // Targets: the example chart under 16 ms (a frame), a chart with 100 relay
 // settings under 150 ms, the example printed to a PDF under 1 s.
 #ifdef TARVINEL_HAS_PLATFORM
-#include "bench_qt.h"
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -20,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "bench_qt.h"
 #include "canvas_qt.h"
 #include "coordimpressao.h"
 #include "coordination/ajuste_religa.h"
@@ -68,10 +68,14 @@ void repaint(benchmark::State& state, int reles) {
   state.counters["ajustes"] = p->ajustes.count();
 }
 
-void BM_CoordTelaExemplo(benchmark::State& state) { repaint(state, 0); }
+void BM_CoordTelaExemplo(benchmark::State& state) {
+  repaint(state, 0);
+}
 BENCHMARK(BM_CoordTelaExemplo)->Unit(benchmark::kMillisecond);
 
-void BM_CoordTela100Reles(benchmark::State& state) { repaint(state, 100); }
+void BM_CoordTela100Reles(benchmark::State& state) {
+  repaint(state, 100);
+}
 BENCHMARK(BM_CoordTela100Reles)->Unit(benchmark::kMillisecond);
 
 // The whole print job of the example (chart page and summary page, A4 at
@@ -79,9 +83,9 @@ BENCHMARK(BM_CoordTela100Reles)->Unit(benchmark::kMillisecond);
 void BM_CoordImprimePdf(benchmark::State& state) {
   qt();
   auto p = prjcoord_novo();
-  tCHARTX chart;
   const std::string arq = QDir::temp().filePath(QStringLiteral("bench_coordui.pdf")).toStdString();
-  for (auto _ : state) benchmark::DoNotOptimize(imprimepdf(arq, *p, chart, tOPCOES_GRAF{}, false, nullptr));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(imprimepdf(arq, *p, tOPCOES_GRAF{}, false, nullptr));
   std::remove(arq.c_str());
 }
 BENCHMARK(BM_CoordImprimePdf)->Unit(benchmark::kMillisecond);

@@ -19,12 +19,14 @@ instalar_pacotes() {
 }
 
 PACOTES_BASE=(build-essential cmake ninja-build pkg-config libfmt-dev
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev fonts-dejavu-core)
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev fonts-dejavu-core)
 # Tests: also the package (dpkg-dev for shlibdeps, man-db for the manual
-# pages), its metadata (appstream, desktop-file-utils) and python3, which reads
-# the JSON and XML outputs.
+# pages), its metadata (appstream, desktop-file-utils), python3, which reads
+# the JSON and XML outputs, zlib for the PDF reader of the print tests, and
+# Xvfb with openbox for the desktop program under a real window manager.
 PACOTES_TESTE=(libgtest-dev libgmock-dev libbenchmark-dev locales poppler-utils
-  dpkg-dev man-db appstream desktop-file-utils python3)
+  dpkg-dev man-db appstream desktop-file-utils python3 zlib1g-dev
+  xvfb openbox x11-utils xdotool)
 
 # Numbers must not follow the machine's locale; the tests check that under a
 # Brazilian locale, which a fresh machine does not have yet.

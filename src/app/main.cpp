@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
   tAPLICACAO app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("orbelin"));
   QApplication::setApplicationName(QStringLiteral("tarvinel"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Tarvinel"));
+  // No display name: the window system would append it to every caption.
+  instala_traducao();
 
   inicia_modulos(std::make_unique<tSTOREQT>());
   configura_numeros();

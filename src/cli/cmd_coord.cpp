@@ -135,16 +135,15 @@ int cmd_image(const tARGS& args) {
     return erro_uso("image", "tamanho inválido: " + p.tamanho + " (LxA, de 200 a 10000 pixels)");
   const auto prj = abre(p.arq);
   const auto app = aplicacao();
-  tCHARTX chart;
   tAJUSTE_CURSOR cursores;
   // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA;
   // the SVG is the same drawing in vectors.
   if (svg) {
-    const QByteArray b = svgcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
+    const QByteArray b = svgcoord(*prj, tOPCOES_GRAF{}, &cursores, w, h);
     gravarbytes(p.saida, std::string_view(b.constData(), static_cast<std::size_t>(b.size())));
     return SAIDA_OK;
   }
-  const QImage img = imagemcoord(*prj, chart, tOPCOES_GRAF{}, &cursores, w, h);
+  const QImage img = imagemcoord(*prj, tOPCOES_GRAF{}, &cursores, w, h);
   if (img.isNull())
     return erro(fmt::sprintf("memória insuficiente para uma imagem de %dx%d pixels", w, h));
   if (jpg)

@@ -52,9 +52,8 @@ std::unique_ptr<QGuiApplication> aplicacao() {
 int pdf_coord(const std::string& arq, const std::string& saida, bool separar) {
   const std::unique_ptr<tPRJCOORD> prj = arq.empty() ? prjcoord_novo() : prjcoord_abre(arq);
   const auto app = aplicacao();
-  tCHARTX chart;
   tAJUSTE_CURSOR cursores;
-  imprimepdf(saida, *prj, chart, tOPCOES_GRAF{}, separar, &cursores);
+  imprimepdf(saida, *prj, tOPCOES_GRAF{}, separar, &cursores);
   return SAIDA_OK;
 }
 

@@ -24,7 +24,7 @@ QString qs(const std::string& s) {
 // Title of the message boxes: the program's name, as the platform's own
 // message boxes show it.
 QString titulo() {
-  return QApplication::applicationDisplayName();
+  return QStringLiteral("Tarvinel");
 }
 
 }  // namespace

@@ -203,12 +203,13 @@ class tVLDELEGATE : public QStyledItemDelegate {
   }
 
   bool eventFilter(QObject* o, QEvent* e) override {
+    // The line edit of a "..." row is not the view's editor; its container
+    // is: Escape, Tab and focus loss act on the container, as in other rows.
+    if (auto* c = dynamic_cast<tEDITBOTAO*>(o->parent())) o = c;
     if (e->type() == QEvent::KeyPress) {
       const int k = static_cast<QKeyEvent*>(e)->key();
       if (k == Qt::Key_Return || k == Qt::Key_Enter) {
         QWidget* ed = qobject_cast<QWidget*>(o);
-        if (auto* e2 = qobject_cast<QWidget*>(o->parent()); e2 && dynamic_cast<tEDITBOTAO*>(e2))
-          ed = e2;
         if (ed == nullptr) return false;
         emit commitData(ed);
         emit closeEditor(ed, QAbstractItemDelegate::NoHint);

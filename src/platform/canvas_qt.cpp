@@ -1,5 +1,7 @@
 #include "canvas_qt.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QString>
@@ -34,6 +36,18 @@ QRect contorno(const QRect& r) {
   return QRect(r.x(), r.y(), r.width() - 1, r.height() - 1);
 }
 
+// "Courier New" when the system has it (or a fixed-pitch substitute under
+// that name); otherwise the system's fixed-pitch font.
+QFont fontemono() {
+  static const QFont f = [] {
+    QFont q(QStringLiteral("Courier New"));
+    q.setStyleHint(QFont::SansSerif);
+    if (QFontInfo(q).fixedPitch()) return q;
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  }();
+  return f;
+}
+
 }  // namespace
 
 QColor qcolor(tCOR c) {
@@ -59,9 +73,13 @@ tCANVASQT::tCANVASQT(QPainter& painter)
                 painter.device() ? painter.device()->height() : 0) {}
 
 tCANVASQT::tCANVASQT(QPainter& painter, int width, int height)
-    : p_(painter), w_(width), h_(height) {
-  const QPaintDevice* d = p_.device();
-  dpi_ = d != nullptr && d->logicalDpiY() > 0 ? d->logicalDpiY() : 96;
+    : tCANVASQT(painter, width, height,
+                painter.device() != nullptr && painter.device()->logicalDpiY() > 0
+                    ? painter.device()->logicalDpiY()
+                    : 96) {}
+
+tCANVASQT::tCANVASQT(QPainter& painter, int width, int height, int dpi)
+    : p_(painter), w_(width), h_(height), dpi_(dpi > 0 ? dpi : 96) {
   rasterop_ = hasrasterop(p_);
   // Lines are drawn pixel-exact, as the grid and the curves were designed.
   if (p_.isActive()) {
@@ -170,6 +188,7 @@ const QFont& tCANVASQT::qfont() {
     const tFONT& f = font();
     QFont q(QString::fromStdString(f.name));
     q.setStyleHint(QFont::SansSerif);
+    if (f.name == "Courier New") q = fontemono();
     // Points to pixels with the device's resolution, rounded to the nearest
     // pixel as the classic device contexts do.
     const double px = std::round(static_cast<double>(f.size) * dpi_ / 72.0);

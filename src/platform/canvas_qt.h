@@ -11,6 +11,12 @@
 // Device dependence is taken from the painter's device: font sizes in points
 // become pixels with its vertical resolution (a 10-point font is 13 pixels on
 // a 96 dpi screen and 167 on a 1200 dpi printer), line widths stay in pixels.
+// A caller that scales the painter (the paper pixels of tPAGINASQT) gives the
+// resolution of its own coordinates instead.
+//
+// "Courier New", asked for by the report and the summary page, whose columns
+// are aligned by characters, falls back to the system's fixed-pitch font
+// where the system has no fixed-pitch face of that name.
 
 #include <QColor>
 #include <QFont>
@@ -38,6 +44,8 @@ class tCANVASQT : public tCANVAS {
   // The size is the painter's device size.
   explicit tCANVASQT(QPainter& painter);
   tCANVASQT(QPainter& painter, int width, int height);
+  // Coordinates of dpi pixels to the inch (fonts are sized with it).
+  tCANVASQT(QPainter& painter, int width, int height, int dpi);
 
   int width() const override { return w_; }
   int height() const override { return h_; }

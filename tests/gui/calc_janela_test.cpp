@@ -415,10 +415,10 @@ TEST_F(tCALC, HintsOfTheGrids) {
   w->vlPROP->seleciona("Fator IPF [%]");
   EXPECT_EQ(w->mmHINT->toPlainText().toStdString(),
             "Fator IPF [%]:\nCorrente de partida de fase = FATOR * Inominal");
-  // A row without a hint of its own leaves the text.
+  // A row without a hint of its own shows its name alone, never the hint of
+  // the row before.
   w->vlPROP->seleciona("Impedância cabo (R0) [ohm/km]");
-  EXPECT_EQ(w->mmHINT->toPlainText().toStdString(),
-            "Fator IPF [%]:\nCorrente de partida de fase = FATOR * Inominal");
+  EXPECT_EQ(w->mmHINT->toPlainText().toStdString(), "Impedância cabo (R0) [ohm/km]:\n");
   w->vlITEM->seleciona("Tensão BT (V)");
   EXPECT_EQ(w->mmHINT->toPlainText().toStdString(), "Tensão BT (V):\nTensão no secundário");
   w->vlPROP->seleciona("Corrente ICCFTM [A]");

@@ -315,7 +315,7 @@ TEST_F(tEXPORTA, SvgEmArquivo) {
   QPainter p(&desenho);
   r.render(&p);
   p.end();
-  const double jpg = tinta(imagemcoord(*w->proj, w->chart, w->opcoes(), nullptr));
+  const double jpg = tinta(imagemcoord(*w->proj, w->opcoes(), nullptr));
   EXPECT_NEAR(tinta(desenho), jpg, 0.25 * jpg);
   EXPECT_EQ(w->changed, false);
 

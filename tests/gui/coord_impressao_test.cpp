@@ -142,9 +142,8 @@ TEST(CoordResumo, DesenhoEPaginas) {
 TEST(CoordImpressao, ResumoLongoContinuaNaPaginaSeguinte) {
   auto prj = prjcoord_novo();
   for (int i = 0; i < 100; ++i) prj->ajustes.add(ajuste_por_bloco("ajuste-religador{"));
-  tCHARTX chart;
   const std::string arq = temporario("coord_cem.pdf");
-  const int n = imprimepdf(arq, *prj, chart, tOPCOES_GRAF{}, false, nullptr);
+  const int n = imprimepdf(arq, *prj, tOPCOES_GRAF{}, false, nullptr);
   EXPECT_EQ(printing, false) << "o sinal de impressão volta ao que era";
   // 318 summary lines at about 55 lines a page.
   EXPECT_GE(n, 6);
@@ -153,21 +152,22 @@ TEST(CoordImpressao, ResumoLongoContinuaNaPaginaSeguinte) {
   std::remove(arq.c_str());
 }
 
-// Printing sets the chart for paper and leaves the window's display options
-// alone; the next screen drawing takes them again from the page "Gráfico".
-TEST(CoordImpressao, ChartDepoisDaImpressao) {
+// Printing and the image export draw on charts of their own: the window's
+// chart keeps the size, mapping and display options of its last screen
+// drawing.
+TEST(CoordImpressao, ChartDaJanelaIntocado) {
   auto prj = prjcoord_novo();
   tCHARTX chart;
   tOPCOES_GRAF opt;
   opt.legenda = false;
   opt.neutro = false;
+  tCANVASREC tela(900, 600);
+  drawcoord(*prj, chart, tela, 900, 50, 600, opt);
   const std::string arq = temporario("coord_estado.pdf");
-  imprimepdf(arq, *prj, chart, opt, true, nullptr);
-  EXPECT_EQ(chart.showlegend, true);
-  EXPECT_EQ(chart.show_fase, false);
-  EXPECT_EQ(chart.show_neutro, true);
-  EXPECT_EQ(chart.linhagrossa, 20);
-  const QImage img = imagemcoord(*prj, chart, opt, nullptr);
+  imprimepdf(arq, *prj, opt, true, nullptr);
+  (void)imagemcoord(*prj, opt, nullptr);
+  EXPECT_EQ(chart.w, 900);
+  EXPECT_EQ(chart.h, 600);
   EXPECT_EQ(chart.showlegend, false);
   EXPECT_EQ(chart.show_neutro, false);
   EXPECT_EQ(chart.linhagrossa, 3);
@@ -177,16 +177,14 @@ TEST(CoordImpressao, ChartDepoisDaImpressao) {
 
 TEST(CoordImpressao, PdfEmPastaInexistenteFalhaSemArquivo) {
   auto prj = prjcoord_novo();
-  tCHARTX chart;
   const std::string arq = temporario("nao-existe-tarvinel/x.pdf");
-  EXPECT_THROW(imprimepdf(arq, *prj, chart, tOPCOES_GRAF{}, false, nullptr), tERROARQ);
+  EXPECT_THROW(imprimepdf(arq, *prj, tOPCOES_GRAF{}, false, nullptr), tERROARQ);
   EXPECT_EQ(printing, false);
 }
 
 TEST(CoordImagem, JpegDoExemplo) {
   auto prj = prjcoord_novo();
-  tCHARTX chart;
-  const QImage img = imagemcoord(*prj, chart, tOPCOES_GRAF{}, nullptr);
+  const QImage img = imagemcoord(*prj, tOPCOES_GRAF{}, nullptr);
   EXPECT_EQ(img.width(), 1024);
   EXPECT_EQ(img.height(), 768);
   const std::string arq = temporario("coord_exemplo.jpg");

@@ -403,10 +403,12 @@ TEST_F(tCOORD, LeituraDepoisDaExportacao) {
 }
 
 TEST_F(tCOORD, DicaDaLinha) {
-  EXPECT_EQ(dica(), "Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função.");
+  // The selection step makes the first property current: its hint shows.
+  EXPECT_EQ(dica(), "Nome:\nNome de identificação do ajuste");
   w->vlITEM->seleciona("Cor");
   EXPECT_EQ(dica(),
-            "Cor:\nClique no botão para selecionar uma cor ou digite a cor no formato $RRGGBB.");
+            "Cor:\nClique no botão para selecionar uma cor ou digite a cor no formato $BBGGRR "
+            "(azul, verde, vermelho).");
   w->vlITEM->seleciona("Nome");
   EXPECT_EQ(dica(), "Nome:\nNome de identificação do ajuste");
   // A click on the row already current shows its hint too.

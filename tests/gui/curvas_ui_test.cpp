@@ -311,22 +311,28 @@ TEST_F(CurvasUi, PreviaEmMultiplosDaCorrenteDePartidaAteImax) {
   }
 }
 
+// Currents as multiples of the table's pickup, the times as stored: the
+// table's dial does not change the preview.
 TEST_F(CurvasUi, PreviaDeCurvaFixaEmMultiplosDaSuaCorrenteDePartida) {
-  tUSERCURVE fixa = curva("Fixa", 100, false);
-  for (int k = 0; k < 16; ++k) fixa.amp[k] = 100 * fixa.amp[k];  // 100 A .. 2000 A
-  usercurves().push_back(fixa);
-  TfmCURVA fm;
-  fm.showcurves(2);
-  const tPREVIA p = previa(fm, "100");
-  ASSERT_EQ(p.curva.size(), 16u);
-  tCHARTX ref;
-  ref.setwh(800, 450, 50);
-  ref.limites = {0.5, 100, 0.01, 100};
-  const tPOINTX ini = ref.rl2px(1, 10), fim = ref.rl2px(20, 0.625);
-  EXPECT_EQ(p.curva.front().x, static_cast<int>(ini.x));
-  EXPECT_EQ(p.curva.front().y, static_cast<int>(ini.y));
-  EXPECT_EQ(p.curva.back().x, static_cast<int>(fim.x));
-  EXPECT_EQ(p.curva.back().y, static_cast<int>(fim.y));
+  for (const double dt : {1.0, 0.5}) {
+    usercurves().clear();
+    tUSERCURVE fixa = curva("Fixa", 100, false);
+    fixa.dt = dt;
+    for (int k = 0; k < 16; ++k) fixa.amp[k] = 100 * fixa.amp[k];  // 100 A .. 2000 A
+    usercurves().push_back(fixa);
+    TfmCURVA fm;
+    fm.showcurves(0);
+    const tPREVIA p = previa(fm, "100");
+    ASSERT_EQ(p.curva.size(), 16u) << "dt " << dt;
+    tCHARTX ref;
+    ref.setwh(800, 450, 50);
+    ref.limites = {0.5, 100, 0.01, 100};
+    const tPOINTX ini = ref.rl2px(1, 10), fim = ref.rl2px(20, 0.625);
+    EXPECT_EQ(p.curva.front().x, static_cast<int>(ini.x)) << "dt " << dt;
+    EXPECT_EQ(p.curva.front().y, static_cast<int>(ini.y)) << "dt " << dt;
+    EXPECT_EQ(p.curva.back().x, static_cast<int>(fim.x)) << "dt " << dt;
+    EXPECT_EQ(p.curva.back().y, static_cast<int>(fim.y)) << "dt " << dt;
+  }
 }
 
 // ---- the user-curve editor ----

@@ -107,7 +107,8 @@ TEST_F(tABASTEST, ActionStatesFollowTheActiveWindow) {
   } casos[] = {
       {"coord", true, true, true, true, true},
       {"ajuste", true, true, false, false, false},
-      {"ens", false, true, false, false, false},  // no document object: nothing to save
+      // No document object: nothing to save; its chart is exported as an image.
+      {"ens", false, true, true, false, false},
   };
   const bool jpgarea = fm->acao("SAVEJPGAREA")->isEnabled();
   for (const auto& c : casos) {

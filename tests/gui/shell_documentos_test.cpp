@@ -166,7 +166,7 @@ TEST_F(tDOCTEST, OpenAskedWithFilterAndCancelled) {
   fm->loadfile(false, "");
   ASSERT_EQ(dlg->pedidos.size(), 1u);
   EXPECT_EQ(dlg->pedidos[0].salvar, false);
-  EXPECT_EQ(dlg->pedidos[0].filtro, "Todos|*.coord;*.ajuste;|*.coord|*.coord|*.ajuste|*.ajuste");
+  EXPECT_EQ(dlg->pedidos[0].filtro, "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
   EXPECT_TRUE(fm->tab_lst().empty());
   EXPECT_TRUE(fm->recentes().lista().empty());
 }

@@ -59,7 +59,7 @@ TEST_F(tEXEMPLOS, AbrirComecaNosExemplosEnquantoNaoHaRecentes) {
   ASSERT_EQ(dlg->pedidos.size(), 2u);
   EXPECT_EQ(dlg->pedidos[0].pasta, exemplos);
   EXPECT_EQ(dlg->pedidos[1].pasta, exemplos);
-  EXPECT_EQ(dlg->pedidos[0].filtro, "Todos|*.coord;*.ajuste;|*.coord|*.coord|*.ajuste|*.ajuste");
+  EXPECT_EQ(dlg->pedidos[0].filtro, "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
   EXPECT_TRUE(fm->recentes().lista().empty());
 
   // An example opened from there: it is a recent file now and its folder is

@@ -379,7 +379,7 @@ TEST_F(Boasvindas, NaJanelaPrincipal) {
   EXPECT_EQ(novo->isVisible(), false);
   ASSERT_EQ(roteiro->pedidos.size(), 1u);
   EXPECT_EQ(roteiro->pedidos[0].filtro,
-            "Todos|*.coord;*.ajuste;|*.coord|*.coord|*.ajuste|*.ajuste");
+            "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
 
   // A file opened by the main window appears in the screen's list.
   fm.lis_rec_add("/tmp/z.coord");

@@ -54,7 +54,9 @@ void tAJUSTE::assign(tAJUSTE& dest) const {
   dest.obs = obs;
 }
 
-std::unique_ptr<tAJUSTE> tAJUSTE::create() const { return std::make_unique<tAJUSTE>(); }
+std::unique_ptr<tAJUSTE> tAJUSTE::create() const {
+  return std::make_unique<tAJUSTE>();
+}
 
 std::unique_ptr<tAJUSTE> tAJUSTE::copy() const {
   auto n = create();
@@ -68,7 +70,8 @@ std::string tAJUSTE::gethint(const std::string& prop) const {
   if (prop == "Observações")
     return "Caso deseje, deixe suas observações/anotações a respeito do ajuste.";
   if (prop == "Cor")
-    return "Clique no botão para selecionar uma cor ou digite a cor no formato $RRGGBB.";
+    return "Clique no botão para selecionar uma cor ou digite a cor no formato $BBGGRR (azul, "
+           "verde, vermelho).";
   return "";
 }
 

@@ -3,6 +3,7 @@
 // the print flag, the message sink and the version line. GUI thread only.
 
 #include <fmt/printf.h>
+
 #include <functional>
 #include <string>
 
@@ -28,13 +29,18 @@ void xprintf(const std::string& format, const Args&... args) {
 
 void xprint(const std::string& text);
 
-// Sets `printing` for a scope and clears it again however the scope ends.
+// Sets `printing` for a scope and puts back its previous value however the
+// scope ends: the main window sets it around printexec, and the page
+// composers set it again for the pages they compose.
 class tPRINTSCOPE {
  public:
-  tPRINTSCOPE() { printing = true; }
-  ~tPRINTSCOPE() { printing = false; }
+  tPRINTSCOPE() : antes_(printing) { printing = true; }
+  ~tPRINTSCOPE() { printing = antes_; }
   tPRINTSCOPE(const tPRINTSCOPE&) = delete;
   tPRINTSCOPE& operator=(const tPRINTSCOPE&) = delete;
+
+ private:
+  bool antes_;
 };
 
 }  // namespace tarvinel

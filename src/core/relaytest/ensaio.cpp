@@ -121,7 +121,7 @@ void tFOLHAENSAIO::trocalinhas(int a, int b) {
   }
 }
 
-std::vector<tENSAIO> plottest(tCHARTX& chart, tFOLHAENSAIO& folha, int selrow) {
+std::vector<tENSAIO> plottest(tCHARTX& chart, tFOLHAENSAIO& folha, int selrow, int escala) {
   if (folha.atualizatref) folha.atualizarow(selrow);
   std::vector<tENSAIO> ensaio = folha.avaliar();
   tCANVAS* cv = chart.canvas;
@@ -133,23 +133,24 @@ std::vector<tENSAIO> plottest(tCHARTX& chart, tFOLHAENSAIO& folha, int selrow) {
     chart.moveto(ensaio.front().iref, ensaio.front().tref);
     for (std::size_t k = 1; k < ensaio.size(); ++k) chart.lineto(ensaio[k].iref, ensaio[k].tref);
   };
-  cv->setpenwidth(3);
+  cv->setpenwidth(3 * escala);
   cv->setpencolor(clBlue);
   linha();
-  cv->setpenwidth(30);
+  cv->setpenwidth(30 * escala);
   cv->setpencolor(clFaixa);
   cv->setpenmode(tPENMODE::mask);
   linha();
 
-  // The 8-pixel box around a mapped point.
+  // The 8-pixel box (times escala) around a mapped point.
+  const int r = 4 * escala;
   auto caixa = [&](double i, double t, bool circulo) {
     const tPOINTX p = chart.rl2px(i, t);
     const int x = tCHARTX::pix(roundeven(p.x));
     const int y = tCHARTX::pix(roundeven(p.y));
     if (circulo)
-      cv->ellipse(x - 4, y - 4, x + 4, y + 4);
+      cv->ellipse(x - r, y - r, x + r, y + r);
     else
-      cv->rectangle(x - 4, y - 4, x + 4, y + 4);
+      cv->rectangle(x - r, y - r, x + r, y + r);
   };
   chart.defaultpen();
   cv->setpencolor(clBlue);
@@ -163,11 +164,16 @@ std::vector<tENSAIO> plottest(tCHARTX& chart, tFOLHAENSAIO& folha, int selrow) {
 }
 
 std::vector<tENSAIO> drawchart(tCHARTX& chart, tFOLHAENSAIO& folha, int w, int h, int selrow) {
+  return drawchart(chart, folha, w, h, selrow, tSUPERFICIE{});
+}
+
+std::vector<tENSAIO> drawchart(tCHARTX& chart, tFOLHAENSAIO& folha, int w, int h, int selrow,
+                               const tSUPERFICIE& sup) {
   tCANVAS* cv = chart.canvas;
-  chart.limpafundo = true;
-  chart.linhafina = 1;
-  chart.linhagrossa = 3;
-  chart.setwh(w, h, 50);
+  chart.limpafundo = sup.limpafundo;
+  chart.linhafina = sup.linhafina;
+  chart.linhagrossa = sup.linhagrossa;
+  chart.setwh(w, h, sup.folga);
   if (cv != nullptr) {
     cv->setfontname("Tahoma");
     cv->setfontsize(10);
@@ -175,7 +181,7 @@ std::vector<tENSAIO> drawchart(tCHARTX& chart, tFOLHAENSAIO& folha, int w, int h
   chart.titulo = folha.titulo();
   chart.defaultpen();
   chart.repaint();
-  std::vector<tENSAIO> ensaio = plottest(chart, folha, selrow);
+  std::vector<tENSAIO> ensaio = plottest(chart, folha, selrow, sup.escala);
   if (cv == nullptr) return ensaio;
   chart.defaultpen();
   cv->setfontorientation(900);

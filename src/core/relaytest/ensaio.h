@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/paginas.h"
 #include "curves/freliga.h"
 #include "foundation/grade.h"
 #include "foundation/projbase.h"
@@ -96,11 +97,37 @@ constexpr tCOR clMedido = 0x00FF00;
 // Draws the evaluated table: the automatic Tref of the selected row when it is
 // on, the reference line with its tolerance band, the reference points as blue
 // squares and the measured points as green circles. Returns the evaluation.
-std::vector<tENSAIO> plottest(tCHARTX& chart, tFOLHAENSAIO& folha, int selrow);
+// The line and band widths (3 and 30) and the point boxes (8 pixels) are
+// multiplied by escala: 1 on the screen, more on paper.
+std::vector<tENSAIO> plottest(tCHARTX& chart, tFOLHAENSAIO& folha, int selrow, int escala = 1);
+
+// How the chart meets its surface: the screen's settings by default.
+struct tSUPERFICIE {
+  bool limpafundo = true;
+  int linhafina = 1;
+  int linhagrossa = 3;
+  int folga = 50;
+  int escala = 1;  // of the test's own lines and points (plottest)
+};
 
 // The whole chart of a sheet on chart.canvas, w x h pixels: background, grid,
 // title, plottest and the two vertical corner lines (the version line and
-// the maker's site).
+// the maker's site). Without sup, as the window's paint box shows it.
 std::vector<tENSAIO> drawchart(tCHARTX& chart, tFOLHAENSAIO& folha, int w, int h, int selrow);
+std::vector<tENSAIO> drawchart(tCHARTX& chart, tFOLHAENSAIO& folha, int w, int h, int selrow,
+                               const tSUPERFICIE& sup);
+
+// The printed sheet on one page of pag (landscape by the caller's choice):
+// the chart with the paper's surface settings on the left, and on the right,
+// in "Courier New", the general rows, the reference curve's rows and the
+// evaluated table, the font made small enough for the column and the page.
+// Sets `printing` for the job and puts back its previous value. Returns the
+// number of pages (1).
+int compoeensaio(tPAGINAS& pag, tFOLHAENSAIO& folha);
+
+// The lines of the printed table, top to bottom: the general rows and the
+// curve rows as "name: value", then the title line and one line per data
+// row of the evaluated table.
+std::vector<std::string> linhasensaio(tFOLHAENSAIO& folha);
 
 }  // namespace tarvinel

@@ -23,6 +23,7 @@
 #include "foundation/stringarq.h"
 #include "relatorio_qt.h"
 #include "shell/fmmain.h"
+#include "shell/hints.h"
 #include "vlprop.h"
 
 namespace tarvinel {
@@ -59,7 +60,9 @@ QVBoxLayout* pagina(QTabWidget* tabs, const char* nome, const char* tit, const c
   return lay;
 }
 
-void dica(QWidget* w, const char* texto) { w->setToolTip(QString::fromUtf8(texto)); }
+void dica(QWidget* w, const char* texto) {
+  w->setToolTip(QString::fromUtf8(texto));
+}
 
 // Writes into a grid model with the view's reloading held back, then reloads
 // the view once: filling a grid row by row would rebuild the view per row.
@@ -175,8 +178,8 @@ void TfmCALC::montapaginas() {
              "Ajuste abaixo as opções de geração do relatório");
   cbREL_MAIN = new QCheckBox(QStringLiteral("Resumo principal"), pageMAIN);
   cbREL_CALC = new QCheckBox(QString::fromUtf8("Memorial de cálculo"), pageMAIN);
-  cbREL_CELESC = new QCheckBox(QString::fromUtf8("Resumo de ajuste do RELE (padrão CELESC)"),
-                               pageMAIN);
+  cbREL_CELESC =
+      new QCheckBox(QString::fromUtf8("Resumo de ajuste do RELE (padrão CELESC)"), pageMAIN);
   cbREL_ELO = new QCheckBox(QStringLiteral("Incluir ELO's no coordenograma"), pageMAIN);
   for (QCheckBox* c : {cbREL_MAIN, cbREL_CALC, cbREL_CELESC}) c->setChecked(true);
   for (QCheckBox* c : {cbREL_MAIN, cbREL_CALC, cbREL_CELESC, cbREL_ELO}) p->addWidget(c);
@@ -189,8 +192,7 @@ void TfmCALC::montapaginas() {
   mmHINT->setReadOnly(true);
   mmHINT->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   mmHINT->setFixedHeight(80);
-  mmHINT->setPlainText(QString::fromUtf8(
-      "Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função."));
+  mmHINT->setPlainText(QString::fromUtf8(kDICAINICIAL));
   le->addWidget(mmHINT);
 
   auto* botoes = new QHBoxLayout();
@@ -266,9 +268,10 @@ void TfmCALC::ligagrade(tVLPROP* v, const tPROPGRID* vl) {
 void TfmCALC::mostrahint(const tVLPROP* v) {
   if (semhint_) return;
   const std::string key = v->chave_atual();
-  if (key.empty() || key.front() == ' ') return;
   std::string hint;
-  if (v == vlPROP) {
+  if (key.empty() || key.front() == ' ') {
+    // No row of this grid: nothing of another row stays in view.
+  } else if (v == vlPROP) {
     hint = gethint_calc(key);
   } else if (v == vlRELE) {
     hint = proj.rele_cli->gethint(key);
@@ -277,8 +280,7 @@ void TfmCALC::mostrahint(const tVLPROP* v) {
   } else if (const tTRAFO* t = trsel()) {
     hint = t->gethint(key);
   }
-  if (hint.empty() || hint == key) return;
-  mmHINT->setPlainText(QString::fromStdString(key + ":\n" + hint));
+  mmHINT->setPlainText(texto_dica(key, hint));
 }
 
 void TfmCALC::botao_rele(tVLPROP* v, const QString& qkey) {
@@ -351,7 +353,8 @@ void TfmCALC::showitens(bool updatecap) {
   }
   if (updatecap && cbLISTATRAFO->count() == n) {
     for (int i = 0; i < n; ++i)
-      cbLISTATRAFO->setItemText(i, QString::fromStdString(nome_trafo(i + 1, *proj.trafos.GetTrafos(i))));
+      cbLISTATRAFO->setItemText(
+          i, QString::fromStdString(nome_trafo(i + 1, *proj.trafos.GetTrafos(i))));
     return;
   }
   cbLISTATRAFO->clear();
@@ -410,9 +413,9 @@ bool TfmCALC::aplicar() {
     return false;
   }
   rel.addline("\\f");
-  rel.reportexec(proj, calc,
-                 tRELOPC{cbREL_MAIN->isChecked(), cbREL_CALC->isChecked(),
-                         cbREL_CELESC->isChecked()});
+  rel.reportexec(
+      proj, calc,
+      tRELOPC{cbREL_MAIN->isChecked(), cbREL_CALC->isChecked(), cbREL_CELESC->isChecked()});
   relatorio_na_tela(primeira);
 
   showprop();
@@ -449,8 +452,7 @@ void TfmCALC::loadfromfile(const std::string& filename) {
 }
 
 void TfmCALC::printexec(QPrinter& printer) {
-  if (imprime_relatorio(printer, linhas_de(mmREPORT->toPlainText())) == 0)
-    throw std::runtime_error("Não foi possível iniciar a impressão.");
+  imprime_relatorio(printer, linhas_de(mmREPORT->toPlainText()));
 }
 
 void TfmCALC::salvartexto() {

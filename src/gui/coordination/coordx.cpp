@@ -36,6 +36,7 @@
 #include "listaajustes.h"
 #include "pbchart.h"
 #include "shell/fmmain.h"
+#include "shell/hints.h"
 #include "shell/selfile.h"
 #include "vlprop.h"
 
@@ -258,8 +259,7 @@ void TfmCOORD::criacontroles() {
   mmHINT->setObjectName(QStringLiteral("mmHINT"));
   mmHINT->setReadOnly(true);
   mmHINT->setToolTip(QStringLiteral("Dicas e informações sobre o parâmetro selecionado"));
-  mmHINT->setPlainText(QStringLiteral(
-      "Selecione uma das propriedades para ver aqui uma \ndescrição breve da sua função."));
+  mmHINT->setPlainText(QString::fromUtf8(kDICAINICIAL));
   mmHINT->setFixedHeight(mmHINT->fontMetrics().lineSpacing() * 5 + 10);
   le->addWidget(mmHINT);
 
@@ -421,6 +421,7 @@ void TfmCOORD::showitens(bool updatecap) {
     vlitem.clear();
     vlITEM->recarrega();
     cbLISTA->clear();
+    hint_item({});
     return;
   }
   if (updatecap && cbLISTA->count() == l.count()) {
@@ -469,12 +470,13 @@ bool TfmCOORD::seleciona(int i) {
     ajsel->showprop(vlitem);
   }
   vlITEM->recarrega();
-  // The first property under the first section title becomes current
-  // quietly: the hint area keeps what it shows until the user picks a row.
+  // The first property under the first section title becomes current, and
+  // the hint area shows its hint (or the initial text for an empty grid).
   if (vlitem.count() > 1) {
     const QSignalBlocker b(vlITEM->selectionModel());
     vlITEM->setCurrentIndex(vlITEM->model()->index(1, 1));
   }
+  hint_item(vlITEM->chave_atual());
   btAPLICAR->setEnabled(false);
   return true;
 }
@@ -538,10 +540,11 @@ void TfmCOORD::mover(int tag) {
 // ---- the property grid -----------------------------------------------------------
 
 void TfmCOORD::hint_item(const std::string& key) {
-  if (ajsel == nullptr || key.empty()) return;
-  const std::string hint = ajsel->gethint(key);
-  if (hint == key) return;
-  mmHINT->setPlainText(qs(key + ":\n" + hint));
+  if (ajsel == nullptr) {
+    mmHINT->setPlainText(texto_dica({}, {}));
+    return;
+  }
+  mmHINT->setPlainText(texto_dica(key, key.empty() ? std::string() : ajsel->gethint(key)));
 }
 
 void TfmCOORD::botao_item(const std::string& key) {
@@ -586,9 +589,9 @@ void TfmCOORD::redesenha() {
   cbLISTA->update();
 }
 
-// The mapping of the chart as the screen shows it. Printing and the image
-// export leave the chart sized for their page, so the mouse never relies on
-// the last drawing's size.
+// The mapping of the chart as the screen shows it: drawto may last have
+// drawn on another surface, so the mouse never relies on the last drawing's
+// size.
 static void mapa_tela(tCHARTX& chart, const tOPCOES_GRAF& o, const QWidget& w) {
   chart.limites.xl = o.lim_inf;
   chart.limites.xh = o.lim_sup;
@@ -618,15 +621,13 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
 // ---- print and export ------------------------------------------------------------------
 
 void TfmCOORD::printexec(QPrinter& printer) {
-  imprimecoord(printer, *proj, chart, opcoes(), cbSEPARAR->isChecked(), &cur_med);
-  redesenha();
+  imprimecoord(printer, *proj, opcoes(), cbSEPARAR->isChecked(), &cur_med);
 }
 
 void TfmCOORD::savejpg(bool arquivo) {
-  const QImage img = imagemcoord(*proj, chart, opcoes(), &cur_med);
-  redesenha();
+  const QImage img = imagemcoord(*proj, opcoes(), &cur_med);
   if (arquivo) {
-    std::string nome = nome_proposto("nova imagem");
+    std::string nome = nome_proposto(curfilename, "nova imagem");
     if (!sel_file(nome, {"jpg"}, true)) return;
     gravajpg(nome, img);
     return;
@@ -640,8 +641,7 @@ void TfmCOORD::savejpg(bool arquivo) {
   buf.open(QIODevice::WriteOnly);
   img.save(&buf, "PNG");
   dados->setData(QStringLiteral("image/png"), png);
-  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, chart, opcoes(), &cur_med));
-  redesenha();
+  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, opcoes(), &cur_med));
   QApplication::clipboard()->setMimeData(dados);
   dialogos().info(
       std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") + kCOLAR);
@@ -650,8 +650,7 @@ void TfmCOORD::savejpg(bool arquivo) {
 void TfmCOORD::savesvg() {
   std::string nome = nome_proposto("nova imagem");
   if (!sel_file(nome, {"svg"}, true)) return;
-  const QByteArray svg = svgcoord(*proj, chart, opcoes(), &cur_med);
-  redesenha();
+  const QByteArray svg = svgcoord(*proj, opcoes(), &cur_med);
   gravarbytes(nome, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
 }
 
@@ -660,7 +659,7 @@ void TfmCOORD::saveprop(bool arquivo) {
   // not yet applied, stays as it is.
   const std::string texto = textoajustes(*proj);
   if (arquivo) {
-    std::string nome = nome_proposto("ajustes");
+    std::string nome = nome_proposto(curfilename, "ajustes");
     if (sel_file(nome, {"txt"}, true)) gravartexto(nome, texto);
   } else {
     QApplication::clipboard()->setText(qs(texto));

@@ -14,6 +14,7 @@ tLISTAAJUSTES::tLISTAAJUSTES(QWidget* parent) : QComboBox(parent) {
   setMinimumContentsLength(10);
   // The open list is wider than the closed one, so whole entries are read.
   view()->setMinimumWidth(320);
+  connect(this, &QComboBox::currentIndexChanged, this, [this] { updateGeometry(); });
 }
 
 void tLISTAAJUSTES::adiciona(const QString& texto, tAJUSTE* s, tCOR c) {
@@ -26,6 +27,7 @@ void tLISTAAJUSTES::adiciona(const QString& texto, tAJUSTE* s, tCOR c) {
 void tLISTAAJUSTES::atualiza(int i, const QString& texto, tCOR c) {
   setItemText(i, texto);
   setItemData(i, c, ROLE_COR);
+  if (i == currentIndex()) updateGeometry();
 }
 
 tAJUSTE* tLISTAAJUSTES::ajuste(int i) const {
@@ -33,7 +35,9 @@ tAJUSTE* tLISTAAJUSTES::ajuste(int i) const {
   return reinterpret_cast<tAJUSTE*>(itemData(i, ROLE_AJUSTE).value<quintptr>());
 }
 
-tCOR tLISTAAJUSTES::cor(int i) const { return itemData(i, ROLE_COR).toInt(); }
+tCOR tLISTAAJUSTES::cor(int i) const {
+  return itemData(i, ROLE_COR).toInt();
+}
 
 QRect tLISTAAJUSTES::amostra(const QRect& r) {
   // Right edge exclusive, as the item rectangle's right() is inclusive.
@@ -41,15 +45,18 @@ QRect tLISTAAJUSTES::amostra(const QRect& r) {
   return QRect(QPoint(dir - 22, r.top() + 2), QPoint(dir - 2 - 1, r.bottom() - 2));
 }
 
-void tLISTAAJUSTES::desenha(QPainter& p, const QRect& r, const QBrush& fundo,
-                            const QColor& texto, const QString& s, tCOR c) {
+void tLISTAAJUSTES::desenha(QPainter& p, const QRect& r, const QBrush& fundo, const QColor& texto,
+                            const QString& s, tCOR c, bool quebra) {
   p.save();
   p.fillRect(r, fundo);
   p.setPen(texto);
   const QFontMetrics fm = p.fontMetrics();
   const QRect area(r.left(), r.top(), std::max(0, r.width() - 24), r.height());
   p.setClipRect(area);
-  p.drawText(r.left() + 1, r.top() + fm.ascent(), s);
+  if (quebra && fm.horizontalAdvance(s) > area.width() - 1)
+    p.drawText(area.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, s);
+  else
+    p.drawText(r.left() + 1, r.top() + fm.ascent(), s);
   p.setClipping(false);
   p.setPen(Qt::black);
   p.setBrush(qcolor(c));
@@ -64,8 +71,40 @@ void tLISTAAJUSTES::paintEvent(QPaintEvent*) {
   opt.currentText.clear();
   p.drawComplexControl(QStyle::CC_ComboBox, opt);
   if (currentIndex() < 0) return;
-  const QRect r = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
-  desenha(p, r, palette().base(), palette().color(QPalette::Text), currentText(), cor(currentIndex()));
+  const QRect r =
+      style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+  desenha(p, r, palette().base(), palette().color(QPalette::Text), currentText(),
+          cor(currentIndex()), true);
+}
+
+int tLISTAAJUSTES::alturatexto() const {
+  QStyleOptionComboBox opt;
+  initStyleOption(&opt);
+  const QRect r =
+      style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this);
+  const int largura = std::max(40, r.width() - 25);
+  return fontMetrics()
+      .boundingRect(QRect(0, 0, largura, 10000), Qt::TextWordWrap, currentText())
+      .height();
+}
+
+QSize tLISTAAJUSTES::sizeHint() const {
+  QSize s = QComboBox::sizeHint();
+  const int extra = alturatexto() - fontMetrics().height();
+  if (extra > 0) s.rheight() += extra;
+  return s;
+}
+
+QSize tLISTAAJUSTES::minimumSizeHint() const {
+  QSize s = QComboBox::minimumSizeHint();
+  s.setHeight(sizeHint().height());
+  return s;
+}
+
+void tLISTAAJUSTES::resizeEvent(QResizeEvent* e) {
+  QComboBox::resizeEvent(e);
+  // The width decides how many lines the caption takes.
+  if (sizeHint().height() != height()) updateGeometry();
 }
 
 void tLISTADELEGATE::paint(QPainter* p, const QStyleOptionViewItem& opt,

@@ -37,11 +37,23 @@ class tLISTAAJUSTES : public QComboBox {
   // The swatch's rectangle in an entry's rectangle r.
   static QRect amostra(const QRect& r);
   // Draws an entry: background `fundo`, text at the top-left corner, swatch.
+  // With `quebra` a text wider than the entry goes on over more lines, its
+  // words whole, instead of being cut at the swatch.
   static void desenha(QPainter& p, const QRect& r, const QBrush& fundo, const QColor& texto,
-                      const QString& s, tCOR cor);
+                      const QString& s, tCOR cor, bool quebra = false);
+
+  // The closed list is as tall as the selected entry's whole caption needs
+  // at its width.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 
  protected:
   void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+
+ private:
+  // Height of the selected entry's caption, wrapped to the closed box.
+  int alturatexto() const;
 };
 
 // Draws the entries of the open list.

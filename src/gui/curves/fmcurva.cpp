@@ -143,6 +143,11 @@ TfmCURVA::TfmCURVA(QWidget* parent) : QDialog(parent) {
   connect(btDEL, &QPushButton::clicked, this, [this] { comando([this] { excluir(); }); });
   connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
   connect(btCANCEL, &QPushButton::clicked, this, &QDialog::reject);
+  // A double-click on a curve chooses it, as "OK" does; on a group it only
+  // opens or closes the group.
+  connect(tvMAIN, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* no) {
+    if (no != nullptr && no->parent() != nullptr) accept();
+  });
 
   fm_edit = new Tfm_edit_curve(this);
   showcurves();
@@ -272,9 +277,9 @@ void TfmCURVA::drawchart(tCANVAS& canvas, int w, int h) {
   canvas.setpenwidth(2);
   canvas.setpencolor(clRed);
 
-  // A fixed user curve is drawn through its points as the chart of a study
-  // draws it, but here in the preview's units: currents as multiples of the
-  // table's pickup, times at dial 1.
+  // A fixed user curve is drawn through its stored points: currents as
+  // multiples of the table's pickup, the times as they are stored (its dial
+  // scales the curve only where a study uses it).
   const tUSERCURVE* fixa = nullptr;
   if (cur_sel != "OFF" && cur_sel != "NC-OFF") {
     for (const tUSERCURVE& u : usercurves()) {
@@ -287,7 +292,7 @@ void TfmCURVA::drawchart(tCANVAS& canvas, int w, int h) {
   if (fixa != nullptr) {
     for (int k = 0; k < Tfm_edit_curve::kPontos; ++k)
       chart.pushline(fixa->amp[static_cast<std::size_t>(k)] / fixa->ip,
-                     fixa->tim[static_cast<std::size_t>(k)] / fixa->dt);
+                     fixa->tim[static_cast<std::size_t>(k)]);
     chart.flushline();
   } else {
     tFRELIGA f;

@@ -1,8 +1,10 @@
 #include "fmelo.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "curves/elofusivel.h"
 #include "dialogos.h"
@@ -34,7 +36,8 @@ TfmELO::TfmELO(QWidget* parent) : QDialog(parent, Qt::Tool) {
   btCANCEL->setAutoDefault(false);
   l->addWidget(btOK);
   l->addWidget(btCANCEL);
-  resize(245, 248);
+  // Wide enough for the whole title beside the window manager's buttons.
+  resize(std::max(245, QFontMetrics(font()).horizontalAdvance(windowTitle()) + 140), 248);
 
   // Catalogue order; a new group node whenever the group changes.
   const tELO_LISTA& cat = elolista();
@@ -55,6 +58,11 @@ TfmELO::TfmELO(QWidget* parent) : QDialog(parent, Qt::Tool) {
     if (escolha()) accept();
   });
   connect(btCANCEL, &QPushButton::clicked, this, &QDialog::reject);
+  // A double-click on a fuse link (or on "Nenhum") chooses it, as
+  // "Selecionar" does.
+  connect(tvMAIN, &QTreeWidget::itemDoubleClicked, this, [this] {
+    if (escolha()) accept();
+  });
   selecionou();
 
   registrado = this;

@@ -1,7 +1,9 @@
 #include "relaytest/fmensaio.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -15,8 +17,10 @@
 #include "coordination/pbchart.h"
 #include "curves/janela.h"
 #include "dialogos.h"
+#include "ensaio_qt.h"
 #include "sgtabela.h"
 #include "shell/fmmain.h"
+#include "shell/selfile.h"
 #include "vlprop.h"
 
 namespace tarvinel {
@@ -157,6 +161,24 @@ void TfmENSAIO::showprop() {
   seleciona(1);
   folha.avaliar();
   pbCHART->update();
+}
+
+void TfmENSAIO::printexec(QPrinter& printer) {
+  imprimeensaio(printer, folha);
+  sgMAIN->viewport()->update();
+}
+
+void TfmENSAIO::savejpg(bool arquivo) {
+  const QImage img = imagemensaio(folha);
+  if (arquivo) {
+    std::string nome = nome_proposto(curfilename, "nova imagem");
+    if (sel_file(nome, {"jpg"}, true)) gravajpg(nome, img);
+    return;
+  }
+  QApplication::clipboard()->setImage(img);
+  dialogos().info(
+      "Gráfico do ensaio foi copiado para área de transferência.\n"
+      "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.");
 }
 
 void TfmENSAIO::editado() {

@@ -38,6 +38,10 @@ class TfmENSAIO : public tFMBASE {
   tPROJBASE* projbase() override { return &folha; }
   // Sheet -> views (after reading a file).
   void showprop() override;
+  // One landscape page: the chart and the table.
+  void printexec(QPrinter& printer) override;
+  // The chart as a 1024 x 768 JPEG file, or as a picture on the clipboard.
+  void savejpg(bool arquivo) override;
 
   tFOLHAENSAIO folha;
   tCHARTX chart;

@@ -324,9 +324,12 @@ void TfmMAIN::estado(tFMBASE* ativo) {
   const bool salva = ativo != nullptr && ativo->projbase() != nullptr;
   acao("SAVE")->setEnabled(salva);
   acao("SAVEAS")->setEnabled(salva);
+  // Every kind prints (the relay test its table and chart); the chart image
+  // comes from a chart or a relay test, the settings text from a chart only.
+  const bool grafico = coord || (ativo != nullptr && ativo->extdef == "ens");
   acao("PRINT")->setEnabled(ativo != nullptr);
   acao("EXPORTPDF")->setEnabled(coord || (ativo != nullptr && ativo->extdef == "ajuste"));
-  acao("SAVEJPGFILE")->setEnabled(coord);
+  acao("SAVEJPGFILE")->setEnabled(grafico);
   acao("SAVESVGFILE")->setEnabled(coord);
   acao("SAVEPROPFILE")->setEnabled(coord);
   acao("SAVEPROPAREA")->setEnabled(coord);
@@ -407,7 +410,7 @@ void TfmMAIN::loadfile(bool asref, std::string filename) {
   if (filename.empty()) {
     // A new user, with nothing opened yet, starts among the example studies.
     const std::string pasta = recentes_.lista().empty() ? exemplos_ : std::string();
-    if (!sel_file(filename, {"coord", "ajuste"}, false, pasta)) return;
+    if (!sel_file(filename, kEXTSDOC, false, pasta)) return;
   }
   // Recorded before the kind is examined: an unknown file stays in the list.
   lis_rec_add(filename);
@@ -511,11 +514,11 @@ void TfmMAIN::exportapdf() {
 
 void TfmMAIN::exporta(bool imagem, bool arquivo) {
   tFMBASE* w = xta();
-  if (w == nullptr || w->extdef != "coord") return;
+  if (w == nullptr) return;
   w->confirmaedicao();
-  if (imagem)
+  if (imagem && (w->extdef == "coord" || w->extdef == "ens"))
     w->savejpg(arquivo);
-  else
+  else if (!imagem && w->extdef == "coord")
     w->saveprop(arquivo);
 }
 

@@ -78,6 +78,8 @@ class TfmMAIN : public QMainWindow {
   // "Exportar PDF...": the active chart's or calculation's printed pages to a
   // PDF file, without the print dialog.
   void exportapdf();
+  // The printer "Imprimir" and "Configurar Impressora" use.
+  QPrinter& impressora() { return printer_; }
 
   // The recent-files list (lis_rec).
   tRECENTES& recentes() { return recentes_; }
@@ -137,7 +139,9 @@ class TfmMAIN : public QMainWindow {
   std::map<std::string, QAction*, std::less<>> acoes_;
   tRECENTES recentes_;
   std::string exemplos_;
-  QPrinter printer_;
+  // At the printer's own resolution: the pages are composed in paper pixels
+  // and mapped to it, whatever it is.
+  QPrinter printer_{QPrinter::HighResolution};
 
   QWidget* area_ = nullptr;
   tTABSTRIP* strip_ = nullptr;

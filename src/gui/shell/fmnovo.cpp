@@ -42,7 +42,10 @@ void titulo(QVBoxLayout* lay, const QString& texto, QWidget* pai) {
 }  // namespace
 
 TfmNOVO::TfmNOVO(tRECENTES& recentes, tACOES acoes, tABRIR abrir, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+    // A tool window of the main window: the window system keeps it above the
+    // main window only, so the modal windows the main window opens while it
+    // is shown (questions, "Sobre", the curve editor) come up above it.
+    : QWidget(parent, Qt::Tool),
       recentes_(recentes),
       abrir_(std::move(abrir)) {
   resize(660, 520);

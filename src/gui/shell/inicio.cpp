@@ -1,6 +1,9 @@
 #include "inicio.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 #include <clocale>
 
 #include "curves/elofusivel.h"
@@ -21,6 +24,21 @@ void configura_numeros() {
   c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
   QLocale::setDefault(c);
   std::setlocale(LC_NUMERIC, "C");
+}
+
+bool instala_traducao() {
+  static QTranslator* qt = nullptr;
+  if (qt != nullptr) return true;
+  auto* t = new QTranslator(QCoreApplication::instance());
+  for (const QString& pasta : {QLibraryInfo::path(QLibraryInfo::TranslationsPath),
+                               QStringLiteral("/usr/share/qt6/translations")}) {
+    if (t->load(QStringLiteral("qtbase_pt_BR"), pasta) && QCoreApplication::installTranslator(t)) {
+      qt = t;
+      return true;
+    }
+  }
+  delete t;
+  return false;
 }
 
 void finaliza_modulos(const tRECENTES& recentes, const std::string& path) {

@@ -24,6 +24,12 @@ void inicia_modulos(std::unique_ptr<tSTORE> store);
 // which QApplication switched to the user's locale.
 void configura_numeros();
 
+// Qt's own Brazilian Portuguese texts ("qtbase_pt_BR", Debian package
+// qt6-translations-l10n) for the standard dialogs, buttons and context menus:
+// installed on the application once; true when they are in place. Without
+// the file the standard texts stay in English and the program still runs.
+bool instala_traducao();
+
 // Writes the recent-files list to `path` and the user curves to the store,
 // then closes the store. Failures to write the list are ignored; the curves
 // are written even so.

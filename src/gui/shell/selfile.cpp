@@ -27,8 +27,8 @@ bool sel_file(std::string& filename, const tEXTS& exts, bool salvar, const std::
   p.nome = filename;
   p.filtro = filtro_sel_file(exts);
   if (!exts.empty()) p.extpadrao = exts.front();
-  // Only the open/save pair of the two document kinds remembers its folder.
-  const bool lembra = exts.size() == 2 && inifile_isopen();
+  // Only the open dialog of the document kinds remembers its folder.
+  const bool lembra = exts.size() >= 2 && inifile_isopen();
   if (lembra) p.pasta = inifile().readstr("pfn", exts.front(), "");
   if (!pasta.empty()) p.pasta = pasta;
 
@@ -40,6 +40,16 @@ bool sel_file(std::string& filename, const tEXTS& exts, bool salvar, const std::
     inifile().writestr("pfn", exts.front(), pasta);
   }
   return true;
+}
+
+std::string nome_proposto(const std::string& curfilename, const std::string& padrao) {
+  if (curfilename.empty()) return padrao;
+  std::string nome = curfilename;
+  const auto barra = nome.find_last_of("/\\");
+  if (barra != std::string::npos) nome.erase(0, barra + 1);
+  const auto ponto = nome.rfind('.');
+  if (ponto != std::string::npos) nome.erase(ponto);
+  return nome;
 }
 
 }  // namespace tarvinel

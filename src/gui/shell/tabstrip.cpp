@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "shell/abas.h"
 #include "shell/fmbase.h"
@@ -34,6 +35,25 @@ QString tTABSTRIP::nome_aba(const std::string& caption) {
   return c.mid(k + 1);
 }
 
+QRect tTABSTRIP::aba(int i) const {
+  const auto& lst = abas_.tab_lst();
+  const QFontMetrics fm(font());
+  int esquerda = 0;
+  QRect r;
+  for (int k = 0; k <= i && k < static_cast<int>(lst.size()); ++k) {
+    const int nome = fm.horizontalAdvance(nome_aba(lst[static_cast<std::size_t>(k)]->caption()));
+    const int largura = std::max(150, 20 + nome + 4 + kFECHAR);
+    r = QRect(QPoint(esquerda + 2, 2), QSize(largura - 2, height() - 4));
+    esquerda += largura;
+  }
+  return r;
+}
+
+QRect tTABSTRIP::fechar(int i) const {
+  const QRect r = aba(i);
+  return QRect(QPoint(r.left() + r.width() - kFECHAR, r.top()), QSize(kFECHAR, r.height()));
+}
+
 QSize tTABSTRIP::sizeHint() const {
   return QSize(400, kALTURA);
 }
@@ -47,8 +67,8 @@ void tTABSTRIP::paintEvent(QPaintEvent*) {
   const auto& lst = abas_.tab_lst();
   for (int i = 0; i < static_cast<int>(lst.size()); ++i) {
     const tFMBASE& w = *lst[static_cast<std::size_t>(i)];
-    const QRect r = tab_rect(i, h);
-    const QRect x = close_rect(i, h);
+    const QRect r = aba(i);
+    const QRect x = fechar(i);
     p.fillRect(r, QColor(0xDD, 0xDD, 0xDD));
     p.fillRect(x, QColor(0xCC, 0xCC, 0xCC));
     p.setPen(Qt::black);
@@ -72,16 +92,15 @@ void tTABSTRIP::paintEvent(QPaintEvent*) {
 
 void tTABSTRIP::mousePressEvent(QMouseEvent* e) {
   const QPoint pt = e->position().toPoint();
-  const int h = height();
   const auto lst = abas_.tab_lst();  // a copy: closing changes the list
   for (int i = 0; i < static_cast<int>(lst.size()); ++i) {
-    if (close_rect(i, h).contains(pt)) {
+    if (fechar(i).contains(pt)) {
       emit fecha(lst[static_cast<std::size_t>(i)]);
       return;
     }
   }
   for (int i = 0; i < static_cast<int>(lst.size()); ++i) {
-    if (tab_rect(i, h).contains(pt)) {
+    if (aba(i).contains(pt)) {
       emit ativa(lst[static_cast<std::size_t>(i)]);
       return;
     }

@@ -1,7 +1,9 @@
 #pragma once
 // The painted tab strip tab_ptb: one 150-pixel tab per open document in
 // tab_lst order, with the document's icon, the file-name part of its caption
-// and a close box. A press in a close box asks that document to close; a press
+// and a close box. A tab whose name does not fit in 150 pixels is made wider
+// (and the tabs after it move right): the folder of a path is never shown
+// and the name is never cut. A press in a close box asks that document to close; a press
 // elsewhere in a tab activates it; a press between tabs does nothing.
 
 #include <QIcon>
@@ -33,6 +35,11 @@ class tTABSTRIP : public QWidget {
   static QRect close_rect(int i, int altura);
   // The file-name part of a caption: the text after the last "/" or "\".
   static QString nome_aba(const std::string& caption);
+
+  // The tabs as painted: tab_rect widened, where the name needs it, to hold
+  // the icon, the whole name and the close box.
+  QRect aba(int i) const;
+  QRect fechar(int i) const;
 
   QSize sizeHint() const override;
 
