@@ -35,13 +35,6 @@ bool e_coord(const std::string& arq) {
   return termina_com(arq, ".coord");
 }
 
-void aviso(std::string msg) {
-  for (char& c : msg)
-    if (c == '\r') c = '\n';
-  if (!msg.empty() && msg.front() == '#') msg.erase(0, 1);
-  std::fputs(("Aviso: " + msg + "\n").c_str(), stderr);
-}
-
 // The example of a new calculation, or the file read into it.
 void abre(tPRJCALC& p, const std::string& arq) {
   if (arq.empty()) return;
@@ -49,18 +42,16 @@ void abre(tPRJCALC& p, const std::string& arq) {
   p.loadfromfile(arq);
 }
 
-// Calculates as Apply does; warnings go to stderr. False (with the reasons
-// on stderr) when the project is refused.
+// Calculates as Apply does; warnings go to stderr (the message log goes
+// there too, main). False (with the reasons on stderr) when the project is
+// refused.
 bool calcula(tPRJCALC& p, tPRJCALCVAR& c) {
-  set_sink(aviso);
   try {
     calcexec(p, c, aviso);
   } catch (const tERROCALC& e) {
-    set_sink(nullptr);
     erro("cálculo recusado:\n" + std::string(e.what()));
     return false;
   }
-  set_sink(nullptr);
   return true;
 }
 
