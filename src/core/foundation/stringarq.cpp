@@ -63,8 +63,7 @@ bool tSTRINGARQ::next(std::span<const std::string_view> conhecidos) {
     if (!abrebloco(line) ||
         std::find(conhecidos.begin(), conhecidos.end(), line) != conhecidos.end())
       return true;
-    xprintf("#%s: bloco desconhecido \"%s\" ignorado com tudo o que contém.", onde(linenumber),
-            line);
+    xprint(desconhecido());
     pulabloco();
   }
   return false;
@@ -100,10 +99,7 @@ void tSTRINGARQ::lerdocumento(std::string_view opener, std::string_view oque,
             "estar incompletos.",
             onde(inicio), opener);
     } else if (abrebloco(line)) {
-      ignorados.push_back(
-          fmt::sprintf("#%s: bloco desconhecido \"%s\" ignorado com tudo o que "
-                       "contém.",
-                       onde(linenumber), line));
+      ignorados.push_back(desconhecido());
       pulabloco();
     }
   }
@@ -111,6 +107,11 @@ void tSTRINGARQ::lerdocumento(std::string_view opener, std::string_view oque,
     throw tERROARQ(tOPARQ::ler, nome_,
                    fmt::sprintf("não é %s (falta o bloco \"%s\")", oque, opener));
   for (const std::string& m : ignorados) xprint(m);
+}
+
+std::string tSTRINGARQ::desconhecido() const {
+  return fmt::sprintf("#%s: bloco desconhecido \"%s\" ignorado com tudo o que contém.",
+                      onde(linenumber), line);
 }
 
 std::string tSTRINGARQ::onde(int linha) const {

@@ -116,6 +116,8 @@ class tSTRINGARQ {
   void pulabloco();
   // "Arquivo \"nome\", linha n" (or "Linha n" in memory), for warnings.
   std::string onde(int linha) const;
+  // The warning for the unknown block whose opener is `line`.
+  std::string desconhecido() const;
 
   std::vector<std::string> lines_;
   std::string nome_;
