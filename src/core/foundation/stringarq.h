@@ -12,13 +12,14 @@
 // One tab per nesting level is written at the start of a line; on reading every
 // tab anywhere in a line is dropped, so indentation carries no meaning. There is
 // no generic parser: each block kind has its own writer (adds of the opener, the
-// keys in fixed order, adds("}")) and its own reader (a next() loop comparing
-// `line` with the sub-block openers it knows and `cmd` with its keys; anything
-// else is ignored, and the first closer ends the block).
+// keys in fixed order, adds("}")) and its own reader (a next(openers) loop
+// comparing `line` with the sub-block openers it knows and `cmd` with its keys;
+// anything else is ignored, and the block's own closer ends it).
 //
 // A block a reader does not know (written by a newer version of the program)
-// is skipped as a unit: its nested blocks are counted, the lines after it are
-// read as usual and the message log gets a warning naming it. An opener or a
+// is skipped by next(openers) as a unit: its nested blocks are counted, the
+// lines after it are read as usual and the message log gets a warning naming
+// it. An opener or a
 // closer followed by blanks counts as such.
 //
 // One instance serves one whole file in one direction, owned by the document's
