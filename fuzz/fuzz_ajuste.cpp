@@ -1,5 +1,6 @@
-// Arbitrary bytes as a .ajuste file: read as the calculation window opens it,
-// calculated when the calculation accepts it, reported, saved and read again.
+// Arbitrary bytes as a .ajuste file: read as the calculation window opens it
+// (refused with a file error when it holds no calculation block), calculated when the calculation
+// accepts it, reported, saved and read again.
 //
 // Nothing may crash or hang; a report never shows an undefined number ("inf",
 // "nan"); what one save writes reads back into a project whose save writes
@@ -14,6 +15,7 @@
 #include "calculation/calcexec.h"
 #include "calculation/relatorio.h"
 #include "foundation/codec.h"
+#include "foundation/erroarq.h"
 #include "foundation/stringarq.h"
 
 using namespace tarvinel;
@@ -64,7 +66,11 @@ void carrega(tPRJCALC& p, const std::vector<std::string>& linhas) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   tPRJCALC p;
-  carrega(p, decodelines(bytes));
+  try {
+    carrega(p, decodelines(bytes));
+  } catch (const tERROARQ&) {
+    return 0;  // no calculation block: refused
+  }
 
   for (std::string* t : {&p.empresa, &p.projetista, &p.rtc_pre, &p.rtc_rea, &p.rele_cli->modelo,
                          &p.rele_con->modelo, &p.rele_cli->relf.nom_cur, &p.rele_cli->reln.nom_cur,

@@ -1,6 +1,7 @@
 // A chart file of arbitrary bytes through the whole path of the program:
-// opened as the program opens it, drawn, saved and opened again. Whatever
-// the file held, nothing crashes or hangs, every pixel handed to the surface
+// opened as the program opens it, drawn, saved and opened again. A file
+// without a chart block is refused with a file error; whatever else the file
+// held, nothing crashes or hangs, every pixel handed to the surface
 // is a bounded integer, and the saved file is stable: opening it and saving
 // again writes exactly the same lines.
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "coordination/coordchart.h"
 #include "coordination/prjcoord.h"
 #include "foundation/codec.h"
+#include "foundation/erroarq.h"
 
 using namespace tarvinel;
 
@@ -62,7 +65,14 @@ void desenha(tPRJCOORD& p) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   grava(std::string(reinterpret_cast<const char*>(data), size));
-  auto um = prjcoord_abre(caminho());
+  std::unique_ptr<tPRJCOORD> um;
+  try {
+    um = prjcoord_abre(caminho());
+  } catch (const tERROARQ& e) {
+    // No chart block: refused, and the message names the file.
+    check(std::string(e.what()).find(caminho()) != std::string::npos);
+    return 0;
+  }
   desenha(*um);
 
   // The file as the program saves it (without the disk's fsync, which

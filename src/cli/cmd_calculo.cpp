@@ -37,14 +37,15 @@ bool e_coord(const std::string& arq) {
   return termina_com(arq, ".coord");
 }
 
-// The warnings of the last calculation, for --json.
+// The warnings of the last calculation, for --json; each also goes to
+// standard error as every warning of the run does.
 std::vector<std::string> avisos;
 
-void aviso(std::string msg) {
+void avisa(std::string msg) {
+  aviso(msg);
   for (char& c : msg)
     if (c == '\r') c = '\n';
   if (!msg.empty() && msg.front() == '#') msg.erase(0, 1);
-  std::fputs(("Aviso: " + msg + "\n").c_str(), stderr);
   avisos.push_back(msg);
 }
 
@@ -55,20 +56,22 @@ void abre(tPRJCALC& p, const std::string& arq) {
   p.loadfromfile(arq);
 }
 
-// Calculates as Apply does; warnings go to stderr. False (with the reasons
-// on stderr) when the project is refused.
+// Calculates as Apply does; warnings go to stderr (the message log goes
+// there too, main). False (with the reasons on stderr) when the project is
+// refused.
 bool calcula(tPRJCALC& p, tPRJCALCVAR& c) {
   avisos.clear();
-  set_sink(aviso);
+  // Collected for --json while the calculation runs; main's sink afterwards.
+  set_sink(avisa);
+  bool ok = true;
   try {
-    calcexec(p, c, aviso);
+    calcexec(p, c, avisa);
   } catch (const tERROCALC& e) {
-    set_sink(nullptr);
     erro("cálculo recusado:\n" + std::string(e.what()));
-    return false;
+    ok = false;
   }
-  set_sink(nullptr);
-  return true;
+  set_sink(aviso);
+  return ok;
 }
 
 int convert_ajuste(const std::string& in, const std::string& out) {

@@ -24,6 +24,9 @@ using tARGS = std::vector<std::string>;
 int erro_uso(const std::string& comando, const std::string& msg);
 // Writes "tarvinel-cli: <msg>" to stderr; returns SAIDA_ERRO.
 int erro(const std::string& msg);
+// Writes a warning (a "#" line of the message log, a plausibility message) to
+// stderr as "Aviso: ..."; the message sink of the whole run (main).
+void aviso(std::string msg);
 // Writes text to stdout; false when the output could not be written.
 bool escreve(const std::string& text);
 

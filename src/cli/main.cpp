@@ -56,6 +56,13 @@ int erro(const std::string& msg) {
   return SAIDA_ERRO;
 }
 
+void aviso(std::string msg) {
+  for (char& c : msg)
+    if (c == '\r') c = '\n';
+  if (!msg.empty() && msg.front() == '#') msg.erase(0, 1);
+  stderr_txt("Aviso: " + msg + "\n");
+}
+
 bool escreve(const std::string& text) {
   // A full disk or a closed pipe must not pass for success.
   const bool ok = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
@@ -94,6 +101,9 @@ int main(int argc, char** argv) {
   // The same version line the desktop program takes from its change history:
   // it is printed on charts, report footers and printed pages.
   tarvinel::versionline = "Tarvinel " TARVINEL_VERSAO;
+  // The message log of the desktop program: what the readers and the
+  // calculation warn about reaches the user on stderr.
+  tarvinel::set_sink(tarvinel::cli::aviso);
   try {
 #ifdef TARVINEL_HAS_PLATFORM
     // The user's own curves, read only: the command line never writes the store.

@@ -108,13 +108,55 @@ head -c 700 "$tmp/novo.coord" >"$tmp/cortado.coord"
 printf 'projeto-coord{\n\tajuste-trafo{\n\t\tkva 1e308\n\t\tzp 1e-300\n\tajuste-texto{\n\t\tlocx nan\n' \
   >"$tmp/enorme.coord"
 cp "$tmp/grafico.jpg" "$tmp/lixo.coord"  # binary bytes
-for f in cortado enorme lixo; do
-  "$cli" image "$tmp/$f.coord" -o "$tmp/$f.png" >/dev/null 2>&1
+for f in cortado enorme; do
+  "$cli" image "$tmp/$f.coord" -o "$tmp/$f.png" 2>"$tmp/err"
   confere "image de $f.coord" 0 $?
+  confere "image de $f.coord: avisa que o arquivo terminou antes" 1 \
+    "$(grep -c "^Aviso: Arquivo \"$tmp/$f.coord\", linha 1: o arquivo terminou antes" "$tmp/err")"
   "$cli" convert "$tmp/$f.coord" "$tmp/$f-2.coord" >/dev/null 2>&1
   confere "convert de $f.coord" 0 $?
   "$cli" convert "$tmp/$f-2.coord" "$tmp/$f-3.coord" >/dev/null 2>&1
   confere "convert de $f.coord é estável" "$(hex "$tmp/$f-2.coord")" "$(hex "$tmp/$f-3.coord")"
+done
+
+# --- a block of a newer version is skipped whole, with a warning on stderr
+sed 's/^\tajuste-trafo{/\tnovo-bloco{ \r\n\t\tx{\r\n\t\t}\r\n\t}\r\n&/' "$tmp/novo.coord" >"$tmp/novo-bloco.coord"
+"$cli" convert "$tmp/novo-bloco.coord" "$tmp/novo-bloco-2.coord" 2>"$tmp/err"
+confere "bloco desconhecido: saída" 0 $?
+confere "bloco desconhecido: o aviso" \
+  "Aviso: Arquivo \"$tmp/novo-bloco.coord\", linha 72: bloco desconhecido \"novo-bloco{\" ignorado com tudo o que contém." \
+  "$(cat "$tmp/err")"
+confere "bloco desconhecido: o resto do coordenograma lido" "$(hex "$tmp/novo.coord")" \
+  "$(hex "$tmp/novo-bloco-2.coord")"
+
+# --- a file that holds no document of its kind (empty, binary bytes, the
+# other kind renamed) is refused naming the file, and nothing is written
+: >"$tmp/nada.coord"
+: >"$tmp/nada.ajuste"
+"$cli" new ajuste -o "$tmp/calculo.ajuste"
+cp "$tmp/calculo.ajuste" "$tmp/calculo.coord"
+cp "$tmp/novo.coord" "$tmp/grafico.ajuste"
+cp "$tmp/lixo.coord" "$tmp/lixo.ajuste"
+coord='não é um coordenograma (falta o bloco "projeto-coord{")'
+ajuste='não é um cálculo de ajuste de relé (falta o bloco "proj-calc{")'
+for caso in "convert nada.coord" "convert lixo.coord" "image calculo.coord" "settings lixo.coord" \
+  "pdf calculo.coord" "convert grafico.ajuste" "report nada.ajuste" "pdf lixo.ajuste" \
+  "coord grafico.ajuste"; do
+  set -- $caso
+  ext=${2##*.}
+  case $1 in
+    convert) "$cli" convert "$tmp/$2" "$tmp/x.$ext" 2>"$tmp/err" ;;
+    settings | report) "$cli" "$1" "$tmp/$2" 2>"$tmp/err" >"$tmp/x.txt" ;;
+    image) "$cli" image "$tmp/$2" -o "$tmp/x.png" 2>"$tmp/err" ;;
+    pdf) "$cli" pdf "$tmp/$2" -o "$tmp/x.pdf" 2>"$tmp/err" ;;
+    coord) "$cli" coord "$tmp/$2" -o "$tmp/x.coord" 2>"$tmp/err" ;;
+  esac
+  confere "$caso: recusado" 1 $?
+  [ "$ext" = coord ] && causa=$coord || causa=$ajuste
+  confere "$caso: a mensagem" \
+    "tarvinel-cli: Não foi possível ler o arquivo \"$tmp/$2\": $causa." "$(cat "$tmp/err")"
+  confere "$caso: nada gravado" "" "$(ls "$tmp" | grep '^x\.\(coord\|ajuste\|png\|pdf\)$')"
+  confere "$caso: nada escrito" "" "$(cat "$tmp/x.txt" 2>/dev/null)"
 done
 
 echo "cli coord: $aprovados passed, $falhas failed"

@@ -5,6 +5,7 @@
 #include <fmt/ranges.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -468,17 +469,32 @@ TEST(AjusteReliga, BlocoParcialMantemOsPadroesDaEspecie) {
             "FASE|IEC-NI|ip=250|ii=1000|dt=0.2|idef=5000|tdef=240|tmin=0.05|ptxt=1");
   EXPECT_DOUBLE_EQ(r.reln.cor_ins, 30.5);
 
+  // The kind is kept as read: the grid shows it as its pick list does, an
+  // untouched Apply leaves it, and the file gets it back as it was.
   struct Caso {
     const char* tipo;
     int esperado;
+    const char* grade;
   };
-  for (const Caso& c : {Caso{"rel-tipo 0", 0}, Caso{"rel-tipo 1", 1}, Caso{"rel-tipo 7", 1},
-                        Caso{"rel-tipo -1", 1}, Caso{"rel-tipo x", 0}}) {
+  for (const Caso& c : {Caso{"rel-tipo 0", 0, "FASE"}, Caso{"rel-tipo 1", 1, "NEUTRO"},
+                        Caso{"rel-tipo 7", 7, "NEUTRO"}, Caso{"rel-tipo -1", -1, "NEUTRO"},
+                        Caso{"rel-tipo x", 0, "FASE"}}) {
     tAJUSTE_CURVA k;
     k.tipo = 1;
     auto a2 = linhas({c.tipo, "}"});
     k.importprop(a2);
     EXPECT_EQ(k.tipo, c.esperado) << c.tipo;
+    tPROPGRID g;
+    k.showprop(g);
+    EXPECT_EQ(g.value("Tipo"), c.grade) << c.tipo;
+    k.getprop(g);
+    EXPECT_EQ(k.tipo, c.esperado) << c.tipo << " after Apply";
+    tSTRINGARQ w;
+    k.exportprop(w);
+    EXPECT_NE(
+        std::find(w.lines().begin(), w.lines().end(), fmt::sprintf("\trel-tipo %d", c.esperado)),
+        w.lines().end())
+        << c.tipo;
   }
 }
 

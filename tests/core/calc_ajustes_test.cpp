@@ -11,20 +11,11 @@
 
 #include "calculation/calcexec.h"
 #include "foundation/estado.h"
+#include "registro.h"
 
 using namespace tarvinel;
 
 namespace {
-
-// Collects the message log for the scope of a test.
-class tLOG {
- public:
-  tLOG() {
-    set_sink([this](const std::string& s) { linhas.push_back(s); });
-  }
-  ~tLOG() { set_sink(nullptr); }
-  std::vector<std::string> linhas;
-};
 
 TEST(calcexec, ExampleSettings) {
   tPRJCALC p;

@@ -1,8 +1,10 @@
 // The calculation project, its transformers and the .ajuste file.
 
+#include <fmt/format.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -10,6 +12,7 @@
 
 #include "calculation/prjcalc.h"
 #include "foundation/erroarq.h"
+#include "registro.h"
 
 using namespace tarvinel;
 namespace fs = std::filesystem;
@@ -169,18 +172,18 @@ TEST(tPRJCALC, BlockAsWritten) {
   const auto l = linhas_de(p);
   ASSERT_GT(l.size(), 40u);
   const std::vector<std::string> inicio = {
-      "proj-calc{",          "\tempresa \"exemplo\"", "\tprojetista \"exemplo\"",
-      "\ttensaomt 13.80",    "\tpotbase 100",         "\tdemanda 1000",
-      "\tfatorp 0.92",       "\tcabolen 500",         "\trfalta 40.00",
-      "\tz1c 0.67 0.15",     "\tz0c 0.57 0.13",       "\tz1r 3.21 4.17",
-      "\tz0r 4.73 16.74",    "\ticcse3f 795.00",      "\ticcse3fa 811.00",
-      "\ticcseft 450.00",    "\ticcseftm 307.00",     "\ticcsefta 482.00",
-      "\tinc_rele_con 0",    "\tlim_pot 0",           "\tfat_ipf 0.30",
-      "\tfat_iif 0.40",      "\tfat_ipn 0.10",        "\tfat_iin 0.20",
-      "\tred_inp_mod 1",     "\trtc_pre \"10\"",      "\trtc_rea \"B\"",
-      "\trtc_fat 50",        "\trtc_bur 0.35",        "\trtc_10k 0",
-      "\tinr_met 0",         "\tinr_neu 0.00",        "\tfun_27 90",
-      "\tfun_59 110",        "\tfun_27t 0.30",        "\tfun_59t 2.00",
+      "proj-calc{",           "\tempresa \"exemplo\"", "\tprojetista \"exemplo\"",
+      "\ttensaomt 13.80",     "\tpotbase 100",         "\tdemanda 1000",
+      "\tfatorp 0.92",        "\tcabolen 500",         "\trfalta 40.00",
+      "\tz1c 0.67 0.149",     "\tz0c 0.5695 0.12665",  "\tz1r 3.2086 4.1679",
+      "\tz0r 4.7273 16.7438", "\ticcse3f 795.00",      "\ticcse3fa 811.00",
+      "\ticcseft 450.00",     "\ticcseftm 307.00",     "\ticcsefta 482.00",
+      "\tinc_rele_con 0",     "\tlim_pot 0",           "\tfat_ipf 0.30",
+      "\tfat_iif 0.40",       "\tfat_ipn 0.10",        "\tfat_iin 0.20",
+      "\tred_inp_mod 1",      "\trtc_pre \"10\"",      "\trtc_rea \"B\"",
+      "\trtc_fat 50",         "\trtc_bur 0.35",        "\trtc_10k 0",
+      "\tinr_met 0",          "\tinr_neu 0.00",        "\tfun_27 90",
+      "\tfun_59 110",         "\tfun_27t 0.30",        "\tfun_59t 2.00",
       "\tajuste-religador{",
   };
   for (std::size_t i = 0; i < inicio.size(); ++i) EXPECT_EQ(l[i], inicio[i]) << "line " << i;
@@ -264,13 +267,14 @@ TEST(tPRJCALC, SaveLoadRoundTrip) {
   b.loadfromfile(arq);
   EXPECT_EQ(b.empresa, a.empresa);
   EXPECT_EQ(b.projetista, a.projetista);
-  EXPECT_DOUBLE_EQ(b.tensaomt, 23.46);
-  EXPECT_DOUBLE_EQ(b.potbase, 99);
-  EXPECT_DOUBLE_EQ(b.demanda, 999);
-  EXPECT_DOUBLE_EQ(b.fatorp, 0.88);
+  // Every real comes back exactly, whole-number fields with their fraction.
+  EXPECT_EQ(b.tensaomt, 23.456);
+  EXPECT_EQ(b.potbase, 99.7);
+  EXPECT_EQ(b.demanda, 999.9);
+  EXPECT_EQ(b.fatorp, 0.876);
   EXPECT_TRUE(b.inc_rele_con);
-  EXPECT_DOUBLE_EQ(b.cabolen, 1234);
-  EXPECT_DOUBLE_EQ(b.rfalta, 12.35);
+  EXPECT_EQ(b.cabolen, 1234.5);
+  EXPECT_EQ(b.rfalta, 12.346);
   EXPECT_DOUBLE_EQ(b.fat_ipf, 0.25);
   EXPECT_DOUBLE_EQ(b.fat_iif, 2.5);
   EXPECT_DOUBLE_EQ(b.fat_ipn, 0.15);
@@ -283,8 +287,8 @@ TEST(tPRJCALC, SaveLoadRoundTrip) {
   EXPECT_DOUBLE_EQ(b.z1caboohm.x, 0.25);
   EXPECT_DOUBLE_EQ(b.z0caboohm.r, 1.1);
   EXPECT_DOUBLE_EQ(b.z0caboohm.x, 0.9);
-  EXPECT_DOUBLE_EQ(b.z1r.r, 6.11);
-  EXPECT_DOUBLE_EQ(b.z1r.x, 7.94);
+  EXPECT_EQ(b.z1r.r, 6.1104);
+  EXPECT_EQ(b.z1r.x, 7.9373);
   EXPECT_DOUBLE_EQ(b.z0r.r, 9.5);
   EXPECT_DOUBLE_EQ(b.z0r.x, 31.25);
   EXPECT_EQ(b.red_inp_mod, RED_OHM);
@@ -318,6 +322,11 @@ TEST(tPRJCALC, SaveLoadRoundTrip) {
   EXPECT_EQ(b.rele_cli->caption, "Cliente");
   EXPECT_DOUBLE_EQ(b.rele_con->relf.cor_par, 400);
   EXPECT_EQ(b.rele_con->modelo, "Modelo X");
+
+  const auto l = linhas_de(a);
+  for (const char* linha : {"\ttensaomt 23.456", "\tpotbase 99.70", "\tdemanda 999.90",
+                            "\tcabolen 1234.50", "\tz1r 6.1104 7.9373", "\tz0r 9.50 31.25"})
+    EXPECT_NE(std::find(l.begin(), l.end(), linha), l.end()) << linha;
 
   // A second save of what was read writes the same lines.
   const std::string arq2 = pasta.arq("b.ajuste");
@@ -387,6 +396,84 @@ TEST(tPRJCALC, LoadingAppendsTransformers) {
   EXPECT_DOUBLE_EQ(p.z1r.x, 0);
   // Every "proj-calc{" block of the file is read.
   EXPECT_EQ(p.empresa, "Outra");
+}
+
+TEST(tPRJCALC, BlocosDesconhecidosArquivosEstranhosETruncados) {
+  // Each file is opened as the calculation window opens it (example
+  // transformers dropped first). `lido` sums up what was read: company,
+  // the customer relay's caption and model, the utility relay's model, the
+  // transformers' kVA; `aviso` is a part of the one log line expected.
+  struct Caso {
+    const char* nome;
+    std::vector<std::string> linhas;
+    std::string lido;
+    std::string aviso = "";
+    bool recusado = false;
+  };
+  const std::string antes = "exemplo|Cliente|Não especificado|Não especificado|";
+  const Caso casos[] = {
+      {"bloco novo no projeto",
+       {"proj-calc{", "\tnovo{", "\t\tempresa \"errado\"", "\t\tsub{", "\t\t}", "\t}",
+        "\tempresa \"E\"", "\tconfig-trafo{", "\t\tkva 300", "\t}", "}"},
+       "E|Cliente|Não especificado|Não especificado|300",
+       "linha 2: bloco desconhecido \"novo{\""},
+      {"bloco novo no relé e no cabeçalho dele",
+       {"proj-calc{", "\tajuste-religador{", "\t\theader{", "\t\t\tx{", "\t\t\t}",
+        "\t\t\tcaption \"C\"", "\t\t}", "\t\tmodelo \"M\"", "\t}", "\tajuste-religador{",
+        "\t\tmodelo \"U\"", "\t}", "}"},
+       "exemplo|C|M|U|",
+       "linha 4: bloco desconhecido \"x{\""},
+      {"bloco novo no transformador",
+       {"proj-calc{", "\tconfig-trafo{", "\t\tperdas{", "\t\t\tkva 1", "\t\t}", "\t\tkva 500",
+        "\t}", "\tconfig-trafo{", "\t\tkva 75", "\t}", "}"},
+       "exemplo|Cliente|Não especificado|Não especificado|500 75",
+       "linha 3: bloco desconhecido \"perdas{\""},
+      {"aberturas seguidas de brancos",
+       {"proj-calc{ ", "\tconfig-trafo{  ", "\t\tkva 300", "\t} ", "\tempresa \"E\"", "} "},
+       "E|Cliente|Não especificado|Não especificado|300"},
+      {"truncado",
+       {"proj-calc{", "\tempresa \"E\"", "\tconfig-trafo{", "\t\tkva 300"},
+       "E|Cliente|Não especificado|Não especificado|300",
+       "linha 1: o arquivo terminou antes do fechamento do bloco \"proj-calc{\""},
+      {"vazio", {}, antes, "", true},
+      {"bytes sem sentido", {"\x01\xFF}{", "{ x", "}"}, antes, "", true},
+      {"coordenograma renomeado .ajuste",
+       {"projeto-coord{", "\ttensaon 13.80", "\tajuste-cabo{", "\t}", "}"},
+       antes,
+       "",
+       true},
+  };
+  tPASTA pasta;
+  int n = 0;
+  for (const Caso& c : casos) {
+    religacount_reset();
+    tPRJCALC p;
+    p.trafos.destroyitens();
+    const std::string arq = pasta.escreve("c" + std::to_string(n++) + ".ajuste", c.linhas);
+    tLOG log;
+    try {
+      p.loadfromfile(arq);
+      EXPECT_FALSE(c.recusado) << c.nome << ": aberto";
+    } catch (const tERROARQ& e) {
+      EXPECT_TRUE(c.recusado) << c.nome << ": " << e.what();
+      EXPECT_EQ(std::string(e.what()),
+                "Não foi possível ler o arquivo \"" + arq +
+                    "\": não é um cálculo de ajuste de relé (falta o bloco \"proj-calc{\").")
+          << c.nome;
+    }
+    std::string lido = p.empresa + "|" + p.rele_cli->caption + "|" + p.rele_cli->modelo + "|" +
+                       p.rele_con->modelo + "|";
+    for (int i = 0; i < p.trafos.count(); ++i)
+      lido += (i > 0 ? " " : "") + fmt::format("{:g}", p.trafos.Trafos(i)->kva);
+    EXPECT_EQ(lido, c.lido) << c.nome;
+    if (c.aviso.empty()) {
+      EXPECT_EQ(log.tudo(), "") << c.nome;
+    } else {
+      ASSERT_EQ(log.linhas.size(), 1u) << c.nome << ": " << log.tudo();
+      EXPECT_NE(log.linhas[0].find("#Arquivo \"" + arq + "\", " + c.aviso), std::string::npos)
+          << c.nome << ": " << log.linhas[0];
+    }
+  }
 }
 
 TEST(tPRJCALC, FileErrors) {

@@ -86,6 +86,12 @@ TEST(codec, TextThatLooksLikeABomIsWrittenAsUtf8) {
   }
   // Elsewhere in the file the same characters stay Windows-1252.
   EXPECT_EQ(encodelines({"aÿþ"}), "a\xFF\xFE\r\n");
+  // Windows-1252 bytes that would read as UTF-8 ("Ã©" is C3 A9, "é" in UTF-8).
+  for (const std::string texto : {"Ã©", "obs \"Â°C\""}) {
+    const std::string bytes = encodelines({texto});
+    EXPECT_EQ(bytes.substr(0, 3), kBOM8) << texto;
+    EXPECT_EQ(decodelines(bytes), tLINES{texto}) << texto;
+  }
 }
 
 struct tDECODEROW {
@@ -97,6 +103,10 @@ struct tDECODEROW {
 TEST(codec, DecodesByByteOrderMark) {
   const std::vector<tDECODEROW> rows = {
       {"cp1252", "a\xE7\xE3o\r\n\x80", {"ação", "€"}},
+      // without a mark, valid UTF-8 with non-ASCII characters is UTF-8
+      {"utf8 without bom", "a\xC3\xA7\xC3\xA3o\r\n\xE2\x86\x92 \xE2\x82\xAC", {"ação", "→ €"}},
+      {"utf8 without bom, one bad byte", "\xC3\xA7\r\n\xE7", {"Ã§", "ç"}},
+      {"ascii", "caption \"a\"\r\n", {"caption \"a\""}},
       {"utf8", kBOM8 + "ação\r\n→", {"ação", "→"}},
       {"utf8 only bom", kBOM8, {}},
       {"utf8 second bom kept", kBOM8 + kBOM8 + "x", {"\xEF\xBB\xBFx"}},

@@ -16,6 +16,7 @@
 #include "calculation/calccoord.h"
 #include "calculation/calcexec.h"
 #include "calculation/prjcalc.h"
+#include "calculation/relatorio.h"
 #include "coordination/prjcoord.h"
 #include "foundation/arquivo.h"
 #include "foundation/estado.h"
@@ -107,6 +108,38 @@ TEST(tEXEMPLOS, RegravarDaOsMesmosBytes) {
     const std::string saida = tmp.arq(nome);
     e.proj.savetofile(saida);
     EXPECT_EQ(lerbytes(saida), lerbytes((kEXEMPLOS / nome).string()));
+  }
+}
+
+TEST(tEXEMPLOS, SalvarEReabrirDaOMesmoRelatorio) {
+  // A new calculation and each example study, calculated, saved, reopened
+  // and calculated again: every number the report prints is the same (the
+  // new one's network impedance 16.7438 comes back whole).
+  tPASTATEMP tmp;
+  auto relatorio = [](tPRJCALC& p) {
+    tPRJCALCVAR c;
+    calcexec(p, c);
+    tRELATORIO r;
+    r.data = "01/01/24, 00:00";
+    r.reportexec(p, c);
+    return r.linhas;
+  };
+  std::vector<std::string> nomes = {""};
+  for (const char* nome : kAJUSTES) nomes.emplace_back(nome);
+  for (const std::string& nome : nomes) {
+    SCOPED_TRACE(nome.empty() ? "novo" : nome);
+    tPRJCALC a;
+    if (!nome.empty()) {
+      a.trafos.destroyitens();
+      a.loadfromfile((kEXEMPLOS / nome).string());
+    }
+    const std::vector<std::string> antes = relatorio(a);
+    const std::string arq = tmp.arq("de-novo.ajuste");
+    a.savetofile(arq);
+    tPRJCALC b;
+    b.trafos.destroyitens();
+    b.loadfromfile(arq);
+    EXPECT_EQ(relatorio(b), antes);
   }
 }
 

@@ -20,6 +20,7 @@
 #include "coordination/ajuste_trafo.h"
 #include "foundation/codec.h"
 #include "foundation/erroarq.h"
+#include "registro.h"
 
 using namespace tarvinel;
 namespace fs = std::filesystem;
@@ -311,25 +312,37 @@ TEST_F(prjcoord, SalvarECarregarReproduzTodosOsTipos) {
 
 TEST_F(prjcoord, ArquivosPequenos) {
   // Each file is loaded into a new chart whose descriptive fields were set
-  // to "antes"; `campos` is what they read afterwards.
+  // to "antes"; `campos` is what they read afterwards, `aviso` a part of the
+  // message log ("" for none). A file that holds no chart block is refused
+  // with a message naming it, and the chart keeps what it held.
   struct Caso {
     const char* nome;
     const char* texto;
     std::vector<std::string> captions;
     std::string campos;
+    std::string aviso = "";
+    bool recusado = false;
   };
+  const std::vector<std::string> exemplo = captions(*prjcoord_novo());
   const Caso casos[] = {
       {"só a tensão", "projeto-coord{\n\ttensaon 23.00\n}\n", {}, "23|antes|antes|antes|antes"},
-      {"sem bloco de projeto", "ajuste-cabo{\n}\ntensaon 5\n", {}, "1|antes|antes|antes|antes"},
+      {"sem bloco de projeto", "ajuste-cabo{\n}\ntensaon 5\n", exemplo, "1|antes|antes|antes|antes",
+       "", true},
       {"texto e defit, nessa ordem",
        "projeto-coord{\n\tajuste-texto{\n\t\ttexto \"a\"\n\t}\n\tajuste-defit{\n\t}\n}\n",
        {"Texto", "Principal"},
        "1|antes|antes|antes|antes"},
-      {"bloco desconhecido encerra o projeto",
-       "projeto-coord{\n\tajuste-cabo{\n\t}\n\tajuste-xyz{\n\t\tk 1\n\t}\n\tajuste-fusek{\n\t}\n\t"
-       "titulo \"depois\"\n}\n",
-       {"Distribuição"},
-       "1|antes|antes|antes|antes"},
+      {"bloco desconhecido pulado inteiro",
+       "projeto-coord{\n\tajuste-cabo{\n\t}\n\tajuste-xyz{\n\t\tk 1\n\t\tsub{\n\t\t}\n\t}\n\t"
+       "ajuste-fusek{\n\t}\n\ttitulo \"depois\"\n}\n",
+       {"Distribuição", "Principal"},
+       "1|depois|antes|antes|antes",
+       "linha 4: bloco desconhecido \"ajuste-xyz{\" ignorado"},
+      {"abertura e fechamento seguidos de brancos",
+       "projeto-coord{ \n\tajuste-trafo{  \n\t\tkva 300\n\t} \n\tajuste-cabo{\n\t}\n\tsub \"s\"\n} "
+       "\n",
+       {"Principal", "Distribuição"},
+       "1|antes|s|antes|antes"},
       {"dois blocos de projeto somam",
        "projeto-coord{\n\ttitulo \"um\"\n\tajuste-cabo{\n\t}\n}\nprojeto-coord{\n\tsub \"dois\"\n\t"
        "ajuste-inrush{\n\t}\n}\n",
@@ -344,23 +357,76 @@ TEST_F(prjcoord, ArquivosPequenos) {
        {},
        "0|antes|antes|antes|antes"},
       {"tensão NaN lê 0", "projeto-coord{\n\ttensaon nan\n}\n", {}, "0|antes|antes|antes|antes"},
-      {"arquivo vazio", "", {}, "1|antes|antes|antes|antes"},
+      {"arquivo vazio", "", exemplo, "1|antes|antes|antes|antes", "", true},
+      {"bytes sem sentido", "\x01\xFF{}\x80 }{ \n\x7F\n", exemplo, "1|antes|antes|antes|antes", "",
+       true},
+      {"cálculo renomeado .coord", "proj-calc{\n\ttensaomt 13.80\n\tconfig-trafo{\n\t}\n}\n",
+       exemplo, "1|antes|antes|antes|antes", "", true},
       {"sem fechamentos",
        "projeto-coord{\n\ttensaon 2\n\tajuste-religador{\n\t\theader{\n\t\t\tcaption \"R\"\n",
        {"R"},
-       "2|antes|antes|antes|antes"},
+       "2|antes|antes|antes|antes",
+       "linha 1: o arquivo terminou antes do fechamento do bloco \"projeto-coord{\""},
   };
   int n = 0;
   for (const Caso& c : casos) {
     auto p = prjcoord_novo();
     p->ten_nom = 1;
     p->titulo = p->subestacao = p->alimentador = p->projetista = "antes";
-    p->loadfromfile(arquivo("caso" + std::to_string(n++) + ".coord", c.texto));
+    const std::string path = arquivo("caso" + std::to_string(n++) + ".coord", c.texto);
+    tLOG log;
+    try {
+      p->loadfromfile(path);
+      EXPECT_FALSE(c.recusado) << c.nome << ": aberto";
+    } catch (const tERROARQ& e) {
+      EXPECT_TRUE(c.recusado) << c.nome << ": " << e.what();
+      EXPECT_EQ(std::string(e.what()),
+                "Não foi possível ler o arquivo \"" + path +
+                    "\": não é um coordenograma (falta o bloco \"projeto-coord{\").")
+          << c.nome;
+    }
     EXPECT_EQ(captions(*p), c.captions) << c.nome;
     EXPECT_EQ(fmt::format("{:g}|{}|{}|{}|{}", p->ten_nom, p->titulo, p->subestacao, p->alimentador,
                           p->projetista),
               c.campos)
         << c.nome;
+    if (c.aviso.empty()) {
+      EXPECT_EQ(log.tudo(), "") << c.nome;
+    } else {
+      ASSERT_EQ(log.linhas.size(), 1u) << c.nome << ": " << log.tudo();
+      EXPECT_EQ(log.linhas[0].substr(0, 1), "#") << c.nome;
+      EXPECT_NE(log.linhas[0].find("Arquivo \"" + path + "\", " + c.aviso), std::string::npos)
+          << c.nome << ": " << log.linhas[0];
+    }
+  }
+}
+
+TEST_F(prjcoord, BlocoDesconhecidoEmCadaLeitorNaoLevaOResto) {
+  // In every setting kind, a block of a newer version inside the setting and
+  // inside its header is skipped whole: the keys after it, and the settings
+  // after the setting, still load, and each skip is named in the log.
+  for (const std::string_view opener : blocos_ajuste()) {
+    SCOPED_TRACE(std::string(opener));
+    const std::string texto =
+        "projeto-coord{\n\t" + std::string(opener) +
+        "\n\t\tnovo-a{ \n\t\t\tk 1\n\t\t}\n\t\theader{\n\t\t\tnovo-h{\n"
+        "\t\t\t\tx{\n\t\t\t\t}\n\t\t\t}\n\t\t\tcaption \"lido\"\n\t\t\tvisible 0\n"
+        "\t\t}\n\t}\n\tajuste-cabo{\n\t}\n\ttitulo \"fim\"\n}\n";
+    auto p = prjcoord_novo();
+    tLOG log;
+    p->loadfromfile(arquivo("k.coord", texto));
+    const bool obsoleto = ajuste_por_bloco(std::string(opener))->obsolete;
+    ASSERT_EQ(p->ajustes.count(), obsoleto ? 1 : 2);
+    if (!obsoleto) {
+      EXPECT_EQ(p->ajustes.Getajustes(0)->caption, "lido");
+      EXPECT_FALSE(p->ajustes.Getajustes(0)->visible);
+    }
+    EXPECT_EQ(p->titulo, "fim");
+    ASSERT_EQ(log.linhas.size(), 2u) << log.tudo();
+    EXPECT_NE(log.linhas[0].find("linha 3: bloco desconhecido \"novo-a{\""), std::string::npos)
+        << log.linhas[0];
+    EXPECT_NE(log.linhas[1].find("linha 7: bloco desconhecido \"novo-h{\""), std::string::npos)
+        << log.linhas[1];
   }
 }
 

@@ -101,7 +101,10 @@ TEST(next, ReadsLineByLine) {
       {" }", true, " }", "}", "", 0, 0},
       {"\t\t}", false, "}", "}", "", 0, 0},
       {"}\t", false, "}", "}", "", 0, 0},
-      {"ajuste-trafo{ ", true, "ajuste-trafo{ ", "ajuste-trafo{", "", 0, 0},
+      // blanks after an opener or a closer are dropped; after a key they stay
+      {"ajuste-trafo{ ", true, "ajuste-trafo{", "ajuste-trafo{", "", 0, 0},
+      {"} \t ", false, "}", "}", "", 0, 0},
+      {"caption \"a{\" ", true, "caption \"a{\" ", "caption", "a{", 0, 0},
       {"}", false, "}", "}", "", 0, 0},
   };
   tSTRINGARQ a;

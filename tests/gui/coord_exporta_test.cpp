@@ -344,7 +344,7 @@ TEST_F(tEXPORTA, ExportarPdf) {
     dlg->arquivos = {arq};
     fm.acao("EXPORTPDF")->trigger();
     const std::string ref = caminho("referencia.pdf");
-    imprimepdf(ref, *c->proj, c->chart, c->opcoes(), separar, nullptr);
+    imprimepdf(ref, *c->proj, c->opcoes(), separar, nullptr);
     const std::string pdf = lerbytes(arq);
     EXPECT_EQ(paginaspdf(pdf), separar ? 3 : 2) << "separar " << separar;
     EXPECT_EQ(paginaspdf(pdf), paginaspdf(lerbytes(ref)));

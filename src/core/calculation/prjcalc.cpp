@@ -1,5 +1,7 @@
 #include "calculation/prjcalc.h"
 
+#include <fmt/printf.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -15,12 +17,14 @@ std::string nome_em(const std::vector<std::string>& nomes, int v) {
   return nomes[static_cast<std::size_t>(v)];
 }
 
-// "%d" of a real truncated toward zero. A huge value read from a damaged file
-// is clipped instead of overflowing the conversion.
-long long trunca(double v) {
+// A field the file has always held as a whole number ("%d"): whole values
+// are still written so, a fraction is kept (real2arq). A value that is no
+// number is written as 0, a huge one clipped, as before.
+std::string inteiro2arq(double v) {
   constexpr double lim = 9.0e18;
-  if (std::isnan(v)) return 0;
-  return static_cast<long long>(std::clamp(v, -lim, lim));
+  if (std::isnan(v)) return "0";
+  if (std::isfinite(v) && v != std::trunc(v)) return real2arq(v);
+  return fmt::sprintf("%d", static_cast<long long>(std::clamp(v, -lim, lim)));
 }
 
 }  // namespace
@@ -74,10 +78,7 @@ void tPRJCALC::loadfromfile(const std::string& filename) {
 }
 
 void tPRJCALC::loadfromarq(tSTRINGARQ& arq) {
-  while (arq.linenumber < arq.count()) {
-    arq.next();
-    if (arq.line == "proj-calc{") loadblock(arq);
-  }
+  arq.lerdocumento("proj-calc{", "um cálculo de ajuste de relé", [&] { loadblock(arq); });
 }
 
 double tPRJCALC::lim_pot_get() const {
@@ -95,39 +96,39 @@ void tPRJCALC::saveblock(tSTRINGARQ& arq) const {
   arq.adds("proj-calc{");
   arq.adds("empresa \"%s\"", empresa);
   arq.adds("projetista \"%s\"", projetista);
-  arq.adds("tensaomt %.2f", tensaomt);
-  arq.adds("potbase %d", trunca(potbase));
-  arq.adds("demanda %d", trunca(demanda));
-  arq.adds("fatorp %.2f", fatorp);
-  arq.adds("cabolen %d", trunca(cabolen));
-  arq.adds("rfalta %.2f", rfalta);
-  arq.adds("z1c %.2f %.2f", z1caboohm.r, z1caboohm.x);
-  arq.adds("z0c %.2f %.2f", z0caboohm.r, z0caboohm.x);
-  arq.adds("z1r %.2f %.2f", z1r.r, z1r.x);
-  arq.adds("z0r %.2f %.2f", z0r.r, z0r.x);
-  arq.adds("iccse3f %.2f", icc_con.ICC3F);
-  arq.adds("iccse3fa %.2f", icc_con.ICC3FA);
-  arq.adds("iccseft %.2f", icc_con.ICCFT);
-  arq.adds("iccseftm %.2f", icc_con.ICCFTM);
-  arq.adds("iccsefta %.2f", icc_con.ICCFTA);
+  arq.adds("tensaomt %s", real2arq(tensaomt));
+  arq.adds("potbase %s", inteiro2arq(potbase));
+  arq.adds("demanda %s", inteiro2arq(demanda));
+  arq.adds("fatorp %s", real2arq(fatorp));
+  arq.adds("cabolen %s", inteiro2arq(cabolen));
+  arq.adds("rfalta %s", real2arq(rfalta));
+  arq.adds("z1c %s %s", real2arq(z1caboohm.r), real2arq(z1caboohm.x));
+  arq.adds("z0c %s %s", real2arq(z0caboohm.r), real2arq(z0caboohm.x));
+  arq.adds("z1r %s %s", real2arq(z1r.r), real2arq(z1r.x));
+  arq.adds("z0r %s %s", real2arq(z0r.r), real2arq(z0r.x));
+  arq.adds("iccse3f %s", real2arq(icc_con.ICC3F));
+  arq.adds("iccse3fa %s", real2arq(icc_con.ICC3FA));
+  arq.adds("iccseft %s", real2arq(icc_con.ICCFT));
+  arq.adds("iccseftm %s", real2arq(icc_con.ICCFTM));
+  arq.adds("iccsefta %s", real2arq(icc_con.ICCFTA));
   arq.adds("inc_rele_con %d", bool2int(inc_rele_con));
   arq.adds("lim_pot %d", lim_pot);
-  arq.adds("fat_ipf %.2f", fat_ipf);
-  arq.adds("fat_iif %.2f", fat_iif);
-  arq.adds("fat_ipn %.2f", fat_ipn);
-  arq.adds("fat_iin %.2f", fat_iin);
+  arq.adds("fat_ipf %s", real2arq(fat_ipf));
+  arq.adds("fat_iif %s", real2arq(fat_iif));
+  arq.adds("fat_ipn %s", real2arq(fat_ipn));
+  arq.adds("fat_iin %s", real2arq(fat_iin));
   arq.adds("red_inp_mod %d", red_inp_mod);
   arq.adds("rtc_pre \"%s\"", rtc_pre);
   arq.adds("rtc_rea \"%s\"", rtc_rea);
   arq.adds("rtc_fat %d", rtc_fat);
-  arq.adds("rtc_bur %.2f", rtc_bur);
+  arq.adds("rtc_bur %s", real2arq(rtc_bur));
   arq.adds("rtc_10k %d", bool2int(rtc_10k));
   arq.adds("inr_met %d", inr_met);
-  arq.adds("inr_neu %.2f", inr_neu);
+  arq.adds("inr_neu %s", real2arq(inr_neu));
   arq.adds("fun_27 %d", fun_27);
   arq.adds("fun_59 %d", fun_59);
-  arq.adds("fun_27t %.2f", fun_27t);
-  arq.adds("fun_59t %.2f", fun_59t);
+  arq.adds("fun_27t %s", real2arq(fun_27t));
+  arq.adds("fun_59t %s", real2arq(fun_59t));
   rele_cli->exportprop(arq);
   rele_con->exportprop(arq);
   for (const auto& t : trafos) t->exportprop(arq);
@@ -136,7 +137,7 @@ void tPRJCALC::saveblock(tSTRINGARQ& arq) const {
 
 void tPRJCALC::loadblock(tSTRINGARQ& arq) {
   int religadores = 0;
-  while (arq.next()) {
+  while (arq.next({"ajuste-religador{", "config-trafo{"})) {
     if (arq.line == "ajuste-religador{") {
       (religadores++ == 0 ? rele_cli : rele_con)->importprop(arq);
       continue;

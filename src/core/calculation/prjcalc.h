@@ -91,7 +91,8 @@ class tPRJCALC : public tPROJBASE {
   void savetofile(const std::string& filename) override;
   // Reads every "proj-calc{" block of the file. Transformers of the file are
   // appended: a caller replacing the project's ones empties the list first.
-  // Throws tERROARQ.
+  // Throws tERROARQ, also when the file holds no "proj-calc{" block (it is
+  // not a calculation: nothing has changed then).
   void loadfromfile(const std::string& filename) override;
   // The same over lines already in memory, read from arq's current line on.
   void loadfromarq(tSTRINGARQ& arq);

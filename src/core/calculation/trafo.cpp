@@ -30,19 +30,19 @@ void tTRAFO::init(double kva_, double zp_, double imag_, int lig_, bool prll_) {
 
 void tTRAFO::exportprop(tSTRINGARQ& arq) const {
   arq.adds("config-trafo{");
-  arq.adds("kva %.2f", kva);
-  arq.adds("zp %.2f", zp);
-  arq.adds("imag %.2f", imag);
+  arq.adds("kva %s", real2arq(kva));
+  arq.adds("zp %s", real2arq(zp));
+  arq.adds("imag %s", real2arq(imag));
   arq.adds("lig %d", lig);
   arq.adds("prll %d", bool2int(prll));
   arq.adds("obs \"%s\"", obs);
-  arq.adds("xr %.2f", xr);
+  arq.adds("xr %s", real2arq(xr));
   arq.adds("ten %d", ten_sec);
   arq.adds("}");
 }
 
 void tTRAFO::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({})) {
     const std::string& k = arq.cmd;
     if (k == "kva")
       kva = arq.pf;

@@ -38,7 +38,7 @@ void tAJUSTE::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({})) {
     if (arq.cmd == "caption") caption = arq.ps;
     if (arq.cmd == "visible") visible = arq.pi == 1;
     if (arq.cmd == "color") color = arq.pi;

@@ -105,7 +105,7 @@ void tAJUSTE_CABO::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_CABO::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "cabletag")

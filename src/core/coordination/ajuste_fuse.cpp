@@ -97,7 +97,7 @@ void tAJUSTE_FUSE::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_FUSE::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{") {
       tAJUSTE::importprop(arq);
     } else if (arq.cmd == "fusetag") {

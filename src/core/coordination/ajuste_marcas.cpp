@@ -73,7 +73,7 @@ void tAJUSTE_MINMAX::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_MINMAX::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "iccmin")
@@ -161,7 +161,7 @@ void tAJUSTE_DEFIT::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_DEFIT::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "idef_f")

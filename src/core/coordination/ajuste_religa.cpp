@@ -247,7 +247,7 @@ void tAJUSTE_RELIGA::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_RELIGA::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     const std::string_view cmd = arq.cmd;
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
@@ -335,8 +335,14 @@ void tAJUSTE_CURVA::getprop(const tPROPGRID& vl) {
   rel.ptxt = vl_getreal(vl, "Texto Local Curva[s]", rel.ptxt, kPtxtMin, kPtxtMax);
   rel.tmin = vl_getreal(vl, "Tempo mínimo[s]", rel.tmin, kTminMin, kTminMax);
   // Anything but the exact word "FASE" makes a neutral function; a grid
-  // without the row leaves the kind alone.
-  if (const tPROPROW* r = vl.find("Tipo")) tipo = r->value == "FASE" ? 0 : 1;
+  // without the row leaves the kind alone, and so does a neutral row over a
+  // neutral kind other than 1 (read from a file), so Apply keeps it.
+  if (const tPROPROW* r = vl.find("Tipo")) {
+    if (r->value == "FASE")
+      tipo = 0;
+    else if (tipo == 0)
+      tipo = 1;
+  }
 }
 
 void tAJUSTE_CURVA::drawto(tCHARTX& chart) {
@@ -359,12 +365,12 @@ void tAJUSTE_CURVA::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_CURVA::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     const std::string_view cmd = arq.cmd;
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (cmd == "rel-tipo")
-      tipo = arq.pi == 0 ? 0 : 1;  // the grid and the drawing know two kinds only
+      tipo = arq.pi;  // kept as read: any kind but 0 shows and draws as neutral
     else if (startswith(cmd, "rel-"))
       importfunc(arq, cmd.substr(4), rel);
   }

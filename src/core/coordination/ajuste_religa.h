@@ -67,7 +67,7 @@ class tAJUSTE_CURVA : public tAJUSTE {
   tAJUSTE_CURVA();
 
   tFRELIGA rel;
-  int tipo = 0;  // 0 = phase function ("FASE"), 1 = neutral function ("NEUTRO")
+  int tipo = 0;  // 0 = phase function ("FASE"), any other = neutral ("NEUTRO"; 1 as made here)
 
   void showprop(tPROPGRID& vl) override;
   void getprop(const tPROPGRID& vl) override;

@@ -67,7 +67,7 @@ void tAJUSTE_TEXTO::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_TEXTO::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "texto")

@@ -115,7 +115,7 @@ void tAJUSTE_TRAFO::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_TRAFO::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "kva")
@@ -200,7 +200,7 @@ void tAJUSTE_INRUSH::exportprop(tSTRINGARQ& arq) {
 }
 
 void tAJUSTE_INRUSH::importprop(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next({"header{"})) {
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "inrush")

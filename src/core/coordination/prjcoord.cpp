@@ -1,5 +1,7 @@
 #include "coordination/prjcoord.h"
 
+#include <array>
+#include <iterator>
 #include <utility>
 
 #include "coordination/ajuste_cabo.h"
@@ -35,7 +37,7 @@ void tPRJCOORD::saveblock(tSTRINGARQ& arq) const {
 }
 
 void tPRJCOORD::loadblock(tSTRINGARQ& arq) {
-  while (arq.next()) {
+  while (arq.next(blocos_ajuste())) {
     if (arq.cmd == "tensaon") ten_nom = arq.pf;
     if (arq.cmd == "sub") subestacao = arq.ps;
     if (arq.cmd == "alim") alimentador = arq.ps;
@@ -60,26 +62,51 @@ void tPRJCOORD::savetofile(const std::string& filename) {
 
 void tPRJCOORD::loadfromfile(const std::string& filename) {
   tSTRINGARQ arq;
-  // Read first: a file that cannot be read must not cost the user the chart
-  // on the screen.
+  // Read first: a file that cannot be read, or is no chart, must not cost the
+  // user the chart on the screen.
   arq.loadfromfile(filename);
-  ajustes.destroyitens();
-  while (arq.next()) {
-    if (arq.line == "projeto-coord{") loadblock(arq);
-  }
+  bool vazio = false;
+  arq.lerdocumento("projeto-coord{", "um coordenograma", [&] {
+    if (!vazio) ajustes.destroyitens();
+    vazio = true;
+    loadblock(arq);
+  });
+}
+
+namespace {
+
+template <class T>
+std::unique_ptr<tAJUSTE> cria() {
+  return std::make_unique<T>();
+}
+
+struct tBLOCO {
+  std::string_view opener;
+  std::unique_ptr<tAJUSTE> (*cria)();
+};
+
+constexpr tBLOCO kBLOCOS[] = {
+    {"ajuste-religador{", cria<tAJUSTE_RELIGA>}, {"ajuste-curva{", cria<tAJUSTE_CURVA>},
+    {"ajuste-iccminmax{", cria<tAJUSTE_MINMAX>}, {"ajuste-defit{", cria<tAJUSTE_DEFIT>},
+    {"ajuste-trafo{", cria<tAJUSTE_TRAFO>},      {"ajuste-inrush{", cria<tAJUSTE_INRUSH>},
+    {"ajuste-fusek{", cria<tAJUSTE_FUSE>},       {"ajuste-cabo{", cria<tAJUSTE_CABO>},
+    {"ajuste-texto{", cria<tAJUSTE_TEXTO>},
+};
+
+}  // namespace
+
+std::span<const std::string_view> blocos_ajuste() {
+  static const auto nomes = [] {
+    std::array<std::string_view, std::size(kBLOCOS)> n{};
+    for (std::size_t i = 0; i < n.size(); ++i) n[i] = kBLOCOS[i].opener;
+    return n;
+  }();
+  return nomes;
 }
 
 std::unique_ptr<tAJUSTE> ajuste_por_bloco(const std::string& opener) {
-  if (opener.empty() || opener.back() != '{') return nullptr;
-  if (opener == "ajuste-religador{") return std::make_unique<tAJUSTE_RELIGA>();
-  if (opener == "ajuste-curva{") return std::make_unique<tAJUSTE_CURVA>();
-  if (opener == "ajuste-iccminmax{") return std::make_unique<tAJUSTE_MINMAX>();
-  if (opener == "ajuste-defit{") return std::make_unique<tAJUSTE_DEFIT>();
-  if (opener == "ajuste-trafo{") return std::make_unique<tAJUSTE_TRAFO>();
-  if (opener == "ajuste-inrush{") return std::make_unique<tAJUSTE_INRUSH>();
-  if (opener == "ajuste-fusek{") return std::make_unique<tAJUSTE_FUSE>();
-  if (opener == "ajuste-cabo{") return std::make_unique<tAJUSTE_CABO>();
-  if (opener == "ajuste-texto{") return std::make_unique<tAJUSTE_TEXTO>();
+  for (const tBLOCO& b : kBLOCOS)
+    if (opener == b.opener) return b.cria();
   return nullptr;
 }
 

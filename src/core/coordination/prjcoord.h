@@ -39,21 +39,24 @@ class tPRJCOORD : public tPROJBASE {
   void savetofile(const std::string& filename) override;
   // Replaces the settings by those of the file's project blocks and takes the
   // descriptive keys the file holds; absent keys leave their fields as they
-  // are. The file is read before anything changes: when it cannot be read
-  // (tERROARQ) the project keeps its settings.
+  // are. The file is read before anything changes: when it cannot be read,
+  // or holds no "projeto-coord{" block (it is no chart), tERROARQ is thrown
+  // and the project keeps its settings.
   void loadfromfile(const std::string& filename) override;
 
   // Writes the "projeto-coord{" block, every setting included (hidden ones too).
   void saveblock(tSTRINGARQ& arq) const;
   // Reads the body of a "projeto-coord{" block, called just after its opener,
-  // through its closer. A block whose opener the factory does not know is not
-  // skipped as a unit: its first "}" ends the project block.
+  // through its closer. A block whose opener the factory does not know is
+  // skipped as a unit, with a warning in the message log.
   void loadblock(tSTRINGARQ& arq);
 };
 
 // The class factory of the file: a new setting, with its kind's defaults, for
 // a block opener such as "ajuste-trafo{"; null for any other line.
 std::unique_ptr<tAJUSTE> ajuste_por_bloco(const std::string& opener);
+// The openers the factory knows.
+std::span<const std::string_view> blocos_ajuste();
 
 // A new chart as the program makes it: the relay counter reset, then the
 // example project ("Concessionária" and "Cliente" relays).

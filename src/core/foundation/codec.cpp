@@ -204,6 +204,22 @@ std::size_t readutf8(std::string_view s, std::size_t i, char32_t& c) {
   return n;
 }
 
+bool utf8valido(std::string_view bytes) {
+  char32_t c = 0;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t n = readutf8(bytes, i, c);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+bool temnaoascii(std::string_view bytes) {
+  for (const char ch : bytes)
+    if (static_cast<unsigned char>(ch) >= 0x80) return true;
+  return false;
+}
+
 tCODIF detectcodif(std::string_view bytes, std::size_t& bomsize) {
   if (startswith(bytes, kBOM8)) {
     bomsize = kBOM8.size();
@@ -235,6 +251,7 @@ std::string decodetext(std::string_view bytes) {
     case tCODIF::cp1252:
       break;
   }
+  if (temnaoascii(body) && utf8valido(body)) return std::string(body);
   return decodecp1252(body);
 }
 
@@ -266,12 +283,13 @@ std::string encodelines(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) total += line.size() + 2;
   out.reserve(total);
   // A Windows-1252 file that happens to start with the bytes of a byte-order
-  // mark ("ï»¿", "ÿþ", "þÿ") would be read back in the wrong encoding; such a
-  // document goes out as UTF-8 like one with a character outside the code page.
+  // mark ("ï»¿", "ÿþ", "þÿ"), or whose accented bytes happen to form valid
+  // UTF-8 ("Ã©"), would be read back in the wrong encoding; such a document
+  // goes out as UTF-8 like one with a character outside the code page.
   if (encodecp1252(lines, out)) {
     std::size_t bom = 0;
     detectcodif(out, bom);
-    if (bom == 0) return out;
+    if (bom == 0 && !(temnaoascii(out) && utf8valido(out))) return out;
   }
   return encodeutf8(lines);
 }

@@ -17,11 +17,16 @@ namespace tarvinel {
 
 enum class tCODIF { cp1252, utf8, utf16le, utf16be };
 
-// Encoding chosen by a leading byte-order mark; Windows-1252 without one.
+// Encoding chosen by a leading byte-order mark; Windows-1252 without one
+// (decodetext still reads a file without a mark as UTF-8 when it is valid
+// UTF-8 holding non-ASCII characters, as modern editors save).
 // `bomsize` receives the length of the mark (0 for Windows-1252).
 tCODIF detectcodif(std::string_view bytes, std::size_t& bomsize);
 
-// The whole file's bytes as one UTF-8 text (line ends untouched).
+// The whole file's bytes as one UTF-8 text (line ends untouched). Without a
+// byte-order mark: UTF-8 when the bytes are valid UTF-8 and not all ASCII
+// (Windows-1252 text with accents is almost never valid UTF-8), otherwise
+// Windows-1252.
 std::string decodetext(std::string_view bytes);
 
 // Splits UTF-8 text into lines ending at CR LF, a lone CR or a lone LF. A final
@@ -32,7 +37,7 @@ std::vector<std::string> splitlines(std::string_view text);
 std::vector<std::string> decodelines(std::string_view bytes);
 
 // Bytes of a document file: every line followed by CR LF, Windows-1252 when all
-// of it fits, otherwise UTF-8 with a byte-order mark.
+// of it fits and reads back as written, otherwise UTF-8 with a byte-order mark.
 std::string encodelines(const std::vector<std::string>& lines);
 
 // Windows-1252 byte -> Unicode code point (all 256 bytes defined; the five
@@ -43,6 +48,11 @@ int cp1252byte(char32_t c);
 
 // Appends the UTF-8 form of c (surrogates and values above U+10FFFF give U+FFFD).
 void pututf8(std::string& out, char32_t c);
+
+// True when the bytes are strict UTF-8 (readutf8) from first to last.
+bool utf8valido(std::string_view bytes);
+// True when some byte is not ASCII.
+bool temnaoascii(std::string_view bytes);
 
 // Reads one code point of strict UTF-8 at s[i]; returns its length in bytes, or
 // 0 when s[i] does not start a valid sequence (overlong forms, surrogates and

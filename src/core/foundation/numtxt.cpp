@@ -1,10 +1,12 @@
 #include "foundation/numtxt.h"
 
+#include <fmt/printf.h>
+
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <fmt/printf.h>
 
 namespace tarvinel {
 
@@ -26,9 +28,35 @@ std::string real2txt(double x, int dec) {
   return fmt::sprintf("%.*f", dec, x);
 }
 
-std::string int2txt(long long n) { return fmt::format("{}", n); }
+std::string real2arq(double x) {
+  std::string s = fmt::sprintf("%.2f", x);
+  if (!std::isfinite(x) || txt2real(s, 0, 0, 0) == x) return s;
+  // The shortest fixed form that reads back gives the count of decimals;
+  // printf then rounds the same digits correctly.
+  char buf[1200];
+  int dec = 3;
+  if (auto [p, ec] = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
+      ec == std::errc()) {
+    const std::string_view t(buf, static_cast<std::size_t>(p - buf));
+    const std::size_t ponto = t.find('.');
+    if (ponto != std::string_view::npos)
+      dec = std::max(dec, static_cast<int>(t.size() - ponto - 1));
+  }
+  // Every double is exact with 1074 decimals.
+  for (; dec <= 1074; ++dec) {
+    s = fmt::sprintf("%.*f", dec, x);
+    if (txt2real(s, 0, 0, 0) == x) break;
+  }
+  return s;
+}
 
-std::string round2txt(double x) { return fmt::sprintf("%.0f", roundeven(x)); }
+std::string int2txt(long long n) {
+  return fmt::format("{}", n);
+}
+
+std::string round2txt(double x) {
+  return fmt::sprintf("%.0f", roundeven(x));
+}
 
 namespace {
 

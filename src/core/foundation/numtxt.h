@@ -13,9 +13,15 @@ namespace tarvinel {
 // < 10: "%.3f"; < 1000: "%.1f"; otherwise the integer, halves to even.
 std::string num2txt(double x);
 std::string real2txt(double x, int dec);
+// A real for a document file: two decimals when they read back (txt2real) as
+// exactly x, otherwise the fewest decimals that do ("16.7438"). Not finite:
+// "%.2f".
+std::string real2arq(double x);
 std::string int2txt(long long n);
 std::string round2txt(double x);
-inline int bool2int(bool b) { return b ? 1 : 0; }
+inline int bool2int(bool b) {
+  return b ? 1 : 0;
+}
 
 double txt2real(std::string_view s, double def, double min, double max);
 int txt2int(std::string_view s, int def, int min, int max);
@@ -28,7 +34,9 @@ template <class T>
 T iif(bool cond, T a, T b) {
   return cond ? a : b;
 }
-inline std::string iif(bool cond, const char* a, const char* b) { return cond ? a : b; }
+inline std::string iif(bool cond, const char* a, const char* b) {
+  return cond ? a : b;
+}
 bool inlist(std::string_view s, const std::vector<std::string>& names);
 std::string replchar(std::string s, char from, char to);
 std::string delchar(std::string s, char ch);

@@ -12,9 +12,15 @@
 // One tab per nesting level is written at the start of a line; on reading every
 // tab anywhere in a line is dropped, so indentation carries no meaning. There is
 // no generic parser: each block kind has its own writer (adds of the opener, the
-// keys in fixed order, adds("}")) and its own reader (a next() loop comparing
-// `line` with the sub-block openers it knows and `cmd` with its keys; anything
-// else is ignored, and the first closer ends the block).
+// keys in fixed order, adds("}")) and its own reader (a next(openers) loop
+// comparing `line` with the sub-block openers it knows and `cmd` with its keys;
+// anything else is ignored, and the block's own closer ends it).
+//
+// A block a reader does not know (written by a newer version of the program)
+// is skipped by next(openers) as a unit: its nested blocks are counted, the
+// lines after it are read as usual and the message log gets a warning naming
+// it. An opener or a
+// closer followed by blanks counts as such.
 //
 // One instance serves one whole file in one direction, owned by the document's
 // save or load operation.
@@ -22,6 +28,9 @@
 #include <fmt/printf.h>
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -57,6 +66,8 @@ class tSTRINGARQ {
   // Replaces the lines by those of the file (codec.h); the reading position and
   // the fields are left as they are. Throws tERROARQ.
   void loadfromfile(const std::string& path);
+  // The file loadfromfile read, for messages; empty for lines added in memory.
+  const std::string& nome() const { return nome_; }
   // Atomic save of all lines (codec.h). Throws tERROARQ.
   void savetofile(const std::string& path) const;
 
@@ -76,13 +87,42 @@ class tSTRINGARQ {
   // --- reading
   // Reads the line at `linenumber` into line, cmd, ps, pi and pf. False at the
   // end of the data (all fields then keep the last line's values) and at a
-  // block closer.
+  // block closer. Trailing blanks after an opener or a closer are dropped
+  // from `line`.
   bool next();
+  // next() for a reader whose sub-blocks are `conhecidos` (their openers): any
+  // other block is skipped as a unit, with a warning in the message log, and
+  // the line after it is read instead.
+  bool next(std::span<const std::string_view> conhecidos);
+  bool next(std::initializer_list<std::string_view> conhecidos) {
+    return next(std::span<const std::string_view>(conhecidos.begin(), conhecidos.size()));
+  }
+  // True once next() met the end of the data: the blocks being read had no
+  // closer, so the file ended early.
+  bool fimdados() const { return fim_; }
+
+  // Reads a whole document: calls `bloco` just after each top-level `opener`
+  // (it reads the block through its closer); other top-level blocks are
+  // skipped as units and stray lines ignored. A block cut short by the end of
+  // the data is kept, with a warning that the file ended early. When the data
+  // holds no such block, throws tERROARQ naming the file: it is not a
+  // document of that kind (`oque`: "um coordenograma").
+  void lerdocumento(std::string_view opener, std::string_view oque,
+                    const std::function<void()>& bloco);
 
  private:
   void put(std::string_view format, std::string text);
+  // Reads past the block whose opener is `line`, nested blocks included,
+  // through its closer or to the end of the data.
+  void pulabloco();
+  // "Arquivo \"nome\", linha n" (or "Linha n" in memory), for warnings.
+  std::string onde(int linha) const;
+  // The warning for the unknown block whose opener is `line`.
+  std::string desconhecido() const;
 
   std::vector<std::string> lines_;
+  std::string nome_;
+  bool fim_ = false;
 };
 
 // Word n (0-based) of s. Separators are the blank, CR and LF; a run of blanks
@@ -91,6 +131,9 @@ class tSTRINGARQ {
 // quoted part may hold blanks, quotes may sit inside a word, an empty pair is
 // an empty word, an open quote runs to the end. A word beyond the last is "".
 std::string getword(std::string_view s, int n);
+// True when the line text (tabs removed) is a block opener: one word without
+// blanks or quotes ending in "{".
+bool abrebloco(std::string_view line);
 // txt2real(getword(s, n), 0, 0, 0).
 double getwordf(std::string_view s, int n);
 

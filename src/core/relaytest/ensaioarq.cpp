@@ -119,17 +119,10 @@ bool vazia(const tLINHA& l) {
 // Windows-1252 of a spreadsheet's "CSV" export.
 std::string texto(std::string_view bytes) {
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  for (std::size_t i = 0; i < bytes.size();) {
-    char32_t c = 0;
-    const std::size_t n = readutf8(bytes, i, c);
-    if (n == 0) {
-      std::string out;
-      for (unsigned char b : bytes) pututf8(out, cp1252char(b));
-      return out;
-    }
-    i += n;
-  }
-  return std::string(bytes);
+  if (utf8valido(bytes)) return std::string(bytes);
+  std::string out;
+  for (unsigned char b : bytes) pututf8(out, cp1252char(b));
+  return out;
 }
 
 }  // namespace

@@ -648,7 +648,7 @@ void TfmCOORD::savejpg(bool arquivo) {
 }
 
 void TfmCOORD::savesvg() {
-  std::string nome = nome_proposto("nova imagem");
+  std::string nome = nome_proposto(curfilename, "nova imagem");
   if (!sel_file(nome, {"svg"}, true)) return;
   const QByteArray svg = svgcoord(*proj, opcoes(), &cur_med);
   gravarbytes(nome, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));

@@ -90,18 +90,8 @@ void tFMBASE::marcaalterado() {
   emit captionchanged();
 }
 
-std::string tFMBASE::nome_proposto(const std::string& padrao) const {
-  if (curfilename.empty()) return padrao;
-  std::string nome = curfilename;
-  const auto barra = nome.find_last_of("/\\");
-  if (barra != std::string::npos) nome.erase(0, barra + 1);
-  const auto ponto = nome.rfind('.');
-  if (ponto != std::string::npos) nome.erase(ponto);
-  return nome;
-}
-
 void tFMBASE::exportapdf(const std::string& padrao, int dpi) {
-  std::string nome = nome_proposto(padrao);
+  std::string nome = nome_proposto(curfilename, padrao);
   if (!sel_file(nome, {"pdf"}, true)) return;
   // Printed into a scratch file first, then written in one piece: a failed
   // job never leaves half a PDF over an older file.

@@ -91,10 +91,6 @@ class tFMBASE : public QObject {
   // The file is written whole or not at all. Cancelled: nothing written.
   void exportapdf(const std::string& padrao, int dpi);
 
-  // Proposed export name: the document's file name without folder and
-  // extension, or `padrao` for a document without a file.
-  std::string nome_proposto(const std::string& padrao) const;
-
   // The close question. Unchanged: may close. Changed: "Salvar arquivo:
   // "<name>"?" with Yes/No/Cancel; No closes and drops the changes, Yes saves
   // (a cancelled name dialog counts as Cancel), Cancel sets `action` to
