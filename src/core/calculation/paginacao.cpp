@@ -58,12 +58,7 @@ int paginas(const std::vector<tPOSLINHA>& pos) {
 
 int compoerelatorio(tPAGINAS& pag, const std::vector<std::string>& linhas) {
   tCANVAS& canvas = pag.canvas();
-  tFONT f;
-  f.name = "Courier New";
-  f.size = 12;
-  canvas.setfont(f);
-  canvas.setbrushstyle(tBRUSHSTYLE::clear);
-  const int x = 5 * canvas.textwidth("A");
+  const int x = fonte_pagina_texto(canvas);
   const int h = canvas.textheight("A");
   const std::vector<tPOSLINHA> pos = paginar(linhas, canvas.height(), h);
   int pagina = 0;

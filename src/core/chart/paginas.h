@@ -28,4 +28,16 @@ class tPAGINAS {
   virtual void novapagina() = 0;
 };
 
+// The font of the printed text pages (report, summary): "Courier New" 12,
+// which the surface replaces by the system's fixed-pitch font when missing,
+// on a clear brush. Returns the left margin of those pages: five characters.
+inline int fonte_pagina_texto(tCANVAS& canvas) {
+  tFONT f;
+  f.name = "Courier New";
+  f.size = 12;
+  canvas.setfont(f);
+  canvas.setbrushstyle(tBRUSHSTYLE::clear);
+  return 5 * canvas.textwidth("A");
+}
+
 }  // namespace tarvinel

@@ -58,12 +58,7 @@ std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& 
 
 int desenharesumo(tCANVAS& canvas, const std::vector<tLINHARESUMO>& linhas,
                   const std::function<void()>& novapagina) {
-  tFONT f;
-  f.name = "Courier New";
-  f.size = 12;
-  canvas.setfont(f);
-  canvas.setbrushstyle(tBRUSHSTYLE::clear);
-  const int x = 5 * canvas.textwidth("A");
+  const int x = fonte_pagina_texto(canvas);
   const int h = std::max(1, canvas.textheight("A"));
   const int topo = 2 * h;
   int y = topo;
