@@ -11,10 +11,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "comando.h"
-#include "curves/inifile.h"
-#include "shell/fmmain.h"
-#include "shell/inicio.h"
+#include "core/curves/inifile.h"
+#include "gui/comando.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/inicio.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include <memory>
 
-#include "calculation/calcexec.h"
-#include "calculation/relatorio.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/relatorio.h"
 
 using namespace tarvinel;
 

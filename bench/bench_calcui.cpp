@@ -15,14 +15,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QWidget>
 #include <QVBoxLayout>
+#include <QWidget>
 #include <cstdlib>
 #include <memory>
 
-#include "calculation/fmcalc.h"
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
+#include "core/curves/inifile.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/dialogos_teste.h"
 
 using namespace tarvinel;
 
@@ -74,8 +74,12 @@ void aplicar(benchmark::State& state, int trafos) {
   w.set_parent(nullptr);
 }
 
-void BM_CalcAplicarExemplo(benchmark::State& state) { aplicar(state, 0); }
-void BM_CalcAplicar200Trafos(benchmark::State& state) { aplicar(state, 200); }
+void BM_CalcAplicarExemplo(benchmark::State& state) {
+  aplicar(state, 0);
+}
+void BM_CalcAplicar200Trafos(benchmark::State& state) {
+  aplicar(state, 200);
+}
 
 BENCHMARK(BM_CalcAplicarExemplo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalcAplicar200Trafos)->Unit(benchmark::kMillisecond);

@@ -5,17 +5,17 @@
 
 #include <cmath>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
-#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
 
-#include "canvas_qt.h"
+#include "bench_qt.h"
+#include "platform/canvas_qt.h"
 #endif
 
 using namespace tarvinel;

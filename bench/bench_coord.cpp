@@ -9,25 +9,25 @@
 #include <memory>
 #include <string>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "coordination/ajuste_cabo.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/ajuste_trafo.h"
-#include "coordination/coordchart.h"
-#include "coordination/prjcoord.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/prjcoord.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
-#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
 
-#include "canvas_qt.h"
+#include "bench_qt.h"
+#include "platform/canvas_qt.h"
 #endif
 
 using namespace tarvinel;

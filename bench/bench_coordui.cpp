@@ -20,12 +20,12 @@
 #include <cstdlib>
 
 #include "bench_qt.h"
-#include "canvas_qt.h"
-#include "coordimpressao.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/coordchart.h"
-#include "coordination/prjcoord.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/prjcoord.h"
+#include "platform/canvas_qt.h"
+#include "platform/coordimpressao.h"
 
 using namespace tarvinel;
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 using namespace tarvinel;
 

@@ -4,18 +4,18 @@
 // with the Qt layer, on a QImage the size of a window's chart.
 #include <benchmark/benchmark.h>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "relaytest/ensaio.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/relaytest/ensaio.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
-#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
 
-#include "canvas_qt.h"
+#include "bench_qt.h"
+#include "platform/canvas_qt.h"
 #endif
 
 using namespace tarvinel;

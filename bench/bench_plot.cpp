@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "curves/freliga.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/curves/freliga.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
-#include "bench_qt.h"
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdlib>
 
-#include "canvas_qt.h"
+#include "bench_qt.h"
+#include "platform/canvas_qt.h"
 #endif
 
 using namespace tarvinel;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "foundation/arquivo.h"
-#include "foundation/codec.h"
-#include "foundation/stringarq.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/codec.h"
+#include "core/foundation/stringarq.h"
 
 using namespace tarvinel;
 

@@ -12,11 +12,11 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation/calcexec.h"
-#include "calculation/relatorio.h"
-#include "foundation/codec.h"
-#include "foundation/erroarq.h"
-#include "foundation/stringarq.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/relatorio.h"
+#include "core/foundation/codec.h"
+#include "core/foundation/erroarq.h"
+#include "core/foundation/stringarq.h"
 
 using namespace tarvinel;
 

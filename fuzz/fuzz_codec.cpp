@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/codec.h"
+#include "core/foundation/codec.h"
 
 using namespace tarvinel;
 

@@ -14,13 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/coordchart.h"
-#include "coordination/prjcoord.h"
-#include "foundation/codec.h"
-#include "foundation/erroarq.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/codec.h"
+#include "core/foundation/erroarq.h"
 
 using namespace tarvinel;
 

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <string>
 
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 using namespace tarvinel;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "foundation/codec.h"
-#include "foundation/stringarq.h"
+#include "core/foundation/codec.h"
+#include "core/foundation/stringarq.h"
 
 using namespace tarvinel;
 

@@ -8,16 +8,16 @@
 #include <memory>
 #include <string>
 
-#include "ajuda.h"
-#include "calculation/fmcalc.h"
-#include "comando.h"
-#include "coordination/coordx.h"
-#include "curves/curvas_ui.h"
-#include "relaytest/fmensaio.h"
-#include "settings_qt.h"
-#include "shell/fmmain.h"
-#include "shell/inicio.h"
-#include "shell/instala.h"
+#include "cli/ajuda.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/comando.h"
+#include "gui/coordination/coordx.h"
+#include "gui/curves/curvas_ui.h"
+#include "gui/relaytest/fmensaio.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/inicio.h"
+#include "gui/shell/instala.h"
+#include "platform/settings_qt.h"
 
 using namespace tarvinel;
 

@@ -1,4 +1,4 @@
-#include "ajuda.h"
+#include "cli/ajuda.h"
 
 #include <algorithm>
 

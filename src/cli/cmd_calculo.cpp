@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "calculation/calccoord.h"
-#include "calculation/calcexec.h"
-#include "calculation/calcjson.h"
-#include "calculation/relatorio.h"
-#include "comandos.h"
-#include "coordination/prjcoord.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
+#include "cli/comandos.h"
+#include "core/calculation/calccoord.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/calcjson.h"
+#include "core/calculation/relatorio.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
 
 namespace tarvinel::cli {
 

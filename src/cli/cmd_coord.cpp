@@ -11,10 +11,10 @@
 #include <memory>
 #include <string>
 
-#include "comandos.h"
-#include "coordination/coordchart.h"
-#include "coordination/prjcoord.h"
-#include "foundation/arquivo.h"
+#include "cli/comandos.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/arquivo.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
 #include <QBuffer>
@@ -22,8 +22,8 @@
 #include <QImage>
 #include <QImageWriter>
 
-#include "coordimpressao.h"
-#include "coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_texto.h"
+#include "platform/coordimpressao.h"
 #endif
 
 namespace tarvinel::cli {

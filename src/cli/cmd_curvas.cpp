@@ -1,8 +1,8 @@
 // Commands over the curve catalogue: the list of curves and trip times.
 
-#include "comandos.h"
-#include "curves/freliga.h"
-#include "curves/tripcli.h"
+#include "cli/comandos.h"
+#include "core/curves/freliga.h"
+#include "core/curves/tripcli.h"
 
 namespace tarvinel::cli {
 

@@ -7,17 +7,17 @@
 #include <memory>
 #include <string>
 
-#include "comandos.h"
+#include "cli/comandos.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
 #include <QGuiApplication>
 
-#include "calculation/relatorio.h"
-#include "coordimpressao.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/prjcoord.h"
-#include "foundation/arquivo.h"
-#include "relatorio_qt.h"
+#include "core/calculation/relatorio.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/arquivo.h"
+#include "platform/coordimpressao.h"
+#include "platform/relatorio_qt.h"
 #endif
 
 namespace tarvinel::cli {

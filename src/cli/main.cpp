@@ -6,13 +6,13 @@
 #include <new>
 #include <string>
 
-#include "ajuda.h"
-#include "comandos.h"
-#include "curves/inifile.h"
-#include "foundation/estado.h"
+#include "cli/ajuda.h"
+#include "cli/comandos.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/estado.h"
 
 #ifdef TARVINEL_HAS_PLATFORM
-#include "settings_qt.h"
+#include "platform/settings_qt.h"
 #endif
 #include <clocale>
 

@@ -1,8 +1,8 @@
-#include "comando.h"
+#include "gui/comando.h"
 
 #include <new>
 
-#include "dialogos.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 

@@ -1,6 +1,6 @@
-#include "dialogos.h"
+#include "gui/dialogos.h"
 
-#include "dialogos_qt.h"
+#include "gui/dialogos_qt.h"
 
 namespace tarvinel {
 

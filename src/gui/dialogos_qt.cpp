@@ -1,4 +1,4 @@
-#include "dialogos_qt.h"
+#include "gui/dialogos_qt.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -3,7 +3,7 @@
 
 #include <QStringList>
 
-#include "dialogos.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "dialogos_teste.h"
+#include "gui/dialogos_teste.h"
 
 namespace tarvinel {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "dialogos.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 

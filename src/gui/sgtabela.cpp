@@ -1,4 +1,4 @@
-#include "sgtabela.h"
+#include "gui/sgtabela.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>

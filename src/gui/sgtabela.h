@@ -8,7 +8,7 @@
 
 #include <QTableView>
 
-#include "foundation/grade.h"
+#include "core/foundation/grade.h"
 
 namespace tarvinel {
 

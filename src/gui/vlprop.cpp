@@ -1,4 +1,4 @@
-#include "vlprop.h"
+#include "gui/vlprop.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -15,7 +15,7 @@
 #include <QTableView>
 #include <string>
 
-#include "foundation/grade.h"
+#include "core/foundation/grade.h"
 
 namespace tarvinel {
 

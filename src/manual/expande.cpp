@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "foundation/arquivo.h"
+#include "core/foundation/arquivo.h"
 
 namespace tarvinel::manual {
 
@@ -24,7 +24,9 @@ bool cerca(const std::string& linha) {
   return t.rfind("```", 0) == 0 || t.rfind("~~~", 0) == 0;
 }
 
-bool comeca(const std::string& s, const char* p) { return s.rfind(p, 0) == 0; }
+bool comeca(const std::string& s, const char* p) {
+  return s.rfind(p, 0) == 0;
+}
 
 // A screenshot line: "![Legenda](tela:nome)" alone on its line.
 bool figura(const std::string& linha, std::string& legenda, std::string& nome) {
@@ -185,7 +187,9 @@ tMANUAL expande(const std::vector<tCAPITULO>& capitulos, const tTEXTOS& ex,
   return e.resultado();
 }
 
-tTEXTOS todos_valores() { return valores_calculo(); }
+tTEXTOS todos_valores() {
+  return valores_calculo();
+}
 
 tTEXTOS todas_tabelas() {
   tTEXTOS r = tabelas_calculo();

@@ -24,9 +24,9 @@ struct tCAPITULO {
 std::vector<tCAPITULO> le_capitulos(const std::string& pasta);
 
 struct tMANUAL {
-  std::string markdown;             // the whole manual, ready for a Markdown reader
-  std::vector<std::string> telas;   // screenshot names, in order of appearance
-  std::vector<std::string> erros;   // "arquivo:linha: motivo", one per fault
+  std::string markdown;            // the whole manual, ready for a Markdown reader
+  std::vector<std::string> telas;  // screenshot names, in order of appearance
+  std::vector<std::string> erros;  // "arquivo:linha: motivo", one per fault
 };
 
 // Numbers chapters ("# n. Título") and sections ("## n.m Título"), outside
@@ -36,8 +36,7 @@ struct tMANUAL {
 // becomes tabelas[nome]. An unknown name, a table that is not alone on its
 // line or a placeholder of another kind is a fault: it stays in the text and
 // is listed in erros.
-tMANUAL expande(const std::vector<tCAPITULO>& capitulos, const tTEXTOS& ex,
-                const tTEXTOS& tabelas);
+tMANUAL expande(const std::vector<tCAPITULO>& capitulos, const tTEXTOS& ex, const tTEXTOS& tabelas);
 
 // Every value and table the engine gives the manual (valores_calculo, and the
 // tables of tabelas_calculo and tabelas_curvas together).

@@ -1,6 +1,7 @@
 // tarvinel-manual: builds manual.pdf at build time.
 //
-//   tarvinel-manual PASTA_CAPITULOS PASTA_EXEMPLOS VERSAO SAIDA.pdf [--telas PASTA] [--markdown SAIDA.md]
+//   tarvinel-manual PASTA_CAPITULOS PASTA_EXEMPLOS VERSAO SAIDA.pdf [--telas PASTA] [--markdown
+//   SAIDA.md]
 //
 // Reads the chapters, fills in the engine's numbers and tables, takes the
 // screenshots from the program's windows and writes the PDF. Any fault
@@ -15,12 +16,12 @@
 #include <string>
 #include <vector>
 
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "gui/shell/inicio.h"
 #include "manual/expande.h"
 #include "manual/pdf.h"
 #include "manual/telas.h"
-#include "shell/inicio.h"
 
 using namespace tarvinel;
 
@@ -29,15 +30,18 @@ int main(int argc, char** argv) {
   configura_numeros();
   const QStringList a = QApplication::arguments();
   if (a.size() < 5) {
-    std::fputs("uso: tarvinel-manual PASTA_CAPITULOS PASTA_EXEMPLOS VERSAO SAIDA.pdf "
-               "[--telas PASTA] [--markdown SAIDA.md]\n",
-               stderr);
+    std::fputs(
+        "uso: tarvinel-manual PASTA_CAPITULOS PASTA_EXEMPLOS VERSAO SAIDA.pdf "
+        "[--telas PASTA] [--markdown SAIDA.md]\n",
+        stderr);
     return 2;
   }
   QString pasta_telas, saida_md;
   for (int i = 5; i + 1 < a.size(); i += 2) {
-    if (a[i] == QStringLiteral("--telas")) pasta_telas = a[i + 1];
-    else if (a[i] == QStringLiteral("--markdown")) saida_md = a[i + 1];
+    if (a[i] == QStringLiteral("--telas"))
+      pasta_telas = a[i + 1];
+    else if (a[i] == QStringLiteral("--markdown"))
+      saida_md = a[i + 1];
   }
   // The version line the report's footer and the charts carry, as the about
   // window sets it in the program.
@@ -65,7 +69,8 @@ int main(int argc, char** argv) {
       for (const auto& [n, img] : telas)
         img.save(QDir(pasta_telas).filePath(QString::fromStdString(n) + QStringLiteral(".png")));
     }
-    const manual::tPDF pdf = manual::escreve_pdf(m.markdown, telas, a[3].toStdString(), a[4].toStdString());
+    const manual::tPDF pdf =
+        manual::escreve_pdf(m.markdown, telas, a[3].toStdString(), a[4].toStdString());
     std::printf("manual: %d páginas, %zu figuras em %s\n", pdf.paginas, m.telas.size(),
                 a[4].toStdString().c_str());
   } catch (const std::exception& e) {

@@ -24,13 +24,19 @@ namespace {
 constexpr int kDPI = 300;
 const QString kTITULO = QStringLiteral("Tarvinel – Manual do usuário");
 
-QFont fonte_texto() { return QFont(QStringLiteral("DejaVu Sans"), 10); }
+QFont fonte_texto() {
+  return QFont(QStringLiteral("DejaVu Sans"), 10);
+}
 
 // Millimetres to device pixels (painting, page sizes).
-double mm(double v) { return v * kDPI / 25.4; }
+double mm(double v) {
+  return v * kDPI / 25.4;
+}
 // Millimetres to the units of text formats (margins, paddings, borders):
 // 1/96 in, which the layout scales to the device.
-double fm(double v) { return v * 96 / 25.4; }
+double fm(double v) {
+  return v * 96 / 25.4;
+}
 
 struct tTITULO {
   int nivel;
@@ -139,14 +145,19 @@ void formata(QTextDocument& doc) {
   }
 }
 
-QString escapa(const QString& s) { return s.toHtmlEscaped(); }
+QString escapa(const QString& s) {
+  return s.toHtmlEscaped();
+}
 
 // The table of contents, page numbers given.
 void monta_sumario(QTextDocument& doc, const std::vector<tTITULO>& tit, int deslocamento) {
-  QString h = QStringLiteral("<h1>Sumário</h1><table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\">");
+  QString h =
+      QStringLiteral("<h1>Sumário</h1><table width=\"100%\" cellspacing=\"0\" cellpadding=\"3\">");
   for (const tTITULO& t : tit) {
-    const QString recuo = t.nivel == 1 ? QString() : QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;");
-    const QString texto = t.nivel == 1 ? QStringLiteral("<b>%1</b>").arg(escapa(t.texto)) : escapa(t.texto);
+    const QString recuo =
+        t.nivel == 1 ? QString() : QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;");
+    const QString texto =
+        t.nivel == 1 ? QStringLiteral("<b>%1</b>").arg(escapa(t.texto)) : escapa(t.texto);
     h += QStringLiteral("<tr><td>%1%2</td><td align=\"right\">%3</td></tr>")
              .arg(recuo, texto)
              .arg(t.pagina + deslocamento);
@@ -185,7 +196,8 @@ void capa(QPainter& p, double w, double h, const std::string& versao) {
   f.setPointSizeF(12);
   p.setFont(f);
   p.setPen(Qt::black);
-  p.drawText(QRectF(w * 0.1, h * 0.28 + mm(44), w * 0.8, mm(30)), Qt::AlignHCenter | Qt::TextWordWrap,
+  p.drawText(QRectF(w * 0.1, h * 0.28 + mm(44), w * 0.8, mm(30)),
+             Qt::AlignHCenter | Qt::TextWordWrap,
              QStringLiteral("Proteção da subestação de média tensão do cliente: coordenograma, "
                             "cálculo de ajuste do relé, ensaio de relé e curvas do usuário"));
   p.drawText(QRectF(0, h * 0.85, w, mm(8)), Qt::AlignHCenter,
@@ -196,12 +208,12 @@ void capa(QPainter& p, double w, double h, const std::string& versao) {
 }  // namespace
 
 tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>& telas,
-                const std::string& versao, const std::string& saida) {
+                 const std::string& versao, const std::string& saida) {
   const QString nome = QString::fromStdString(saida);
   QSaveFile arq(nome);
   if (!arq.open(QIODevice::WriteOnly))
-    throw std::runtime_error("Não foi possível criar o arquivo \"" + saida + "\": " +
-                             arq.errorString().toStdString());
+    throw std::runtime_error("Não foi possível criar o arquivo \"" + saida +
+                             "\": " + arq.errorString().toStdString());
   QPdfWriter pdf(&arq);
   pdf.setTitle(kTITULO);
   pdf.setCreator(QStringLiteral("Tarvinel %1").arg(QString::fromStdString(versao)));
@@ -218,8 +230,8 @@ tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage
   // Resources after the text: reading Markdown clears them.
   corpo.setMarkdown(QString::fromStdString(markdown), QTextDocument::MarkdownDialectGitHub);
   for (const auto& [n, img] : telas)
-    corpo.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("tela:") + QString::fromStdString(n)),
-                      QVariant(img));
+    corpo.addResource(QTextDocument::ImageResource,
+                      QUrl(QStringLiteral("tela:") + QString::fromStdString(n)), QVariant(img));
   pagina(corpo, W, corpoH);
   // Every picture the text names must be there.
   for (QTextBlock b = corpo.begin(); b.isValid(); b = b.next())
@@ -251,7 +263,8 @@ tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage
   pagina(sumario, W, corpoH);
 
   QPainter p;
-  if (!p.begin(&pdf)) throw std::runtime_error("Não foi possível escrever o PDF \"" + saida + "\".");
+  if (!p.begin(&pdf))
+    throw std::runtime_error("Não foi possível escrever o PDF \"" + saida + "\".");
   capa(p, W, H, versao);
   int numero = 1;
   for (int i = 0; i < sumario.pageCount(); ++i) {
@@ -266,11 +279,12 @@ tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage
   }
   if (!p.end()) throw std::runtime_error("Não foi possível escrever o PDF \"" + saida + "\".");
   if (!arq.commit())
-    throw std::runtime_error("Não foi possível gravar o arquivo \"" + saida + "\": " +
-                             arq.errorString().toStdString());
+    throw std::runtime_error("Não foi possível gravar o arquivo \"" + saida +
+                             "\": " + arq.errorString().toStdString());
   tPDF r;
   r.paginas = numero;
-  for (const tTITULO& t : titulos) r.sumario.emplace_back(t.texto.toStdString(), t.pagina + 1 + nsum + 1);
+  for (const tTITULO& t : titulos)
+    r.sumario.emplace_back(t.texto.toStdString(), t.pagina + 1 + nsum + 1);
   return r;
 }
 

@@ -23,6 +23,6 @@ struct tPDF {
 // std::runtime_error with a Portuguese message when a screenshot the text
 // names is missing or the file cannot be written.
 tPDF escreve_pdf(const std::string& markdown, const std::map<std::string, QImage>& telas,
-                const std::string& versao, const std::string& saida);
+                 const std::string& versao, const std::string& saida);
 
 }  // namespace tarvinel::manual

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
-#include "curves/elofusivel.h"
-#include "curves/f6.h"
-#include "curves/freliga.h"
+#include "core/curves/elofusivel.h"
+#include "core/curves/f6.h"
+#include "core/curves/freliga.h"
 #include "manual/conteudo.h"
 
 namespace tarvinel::manual {

@@ -11,22 +11,22 @@
 #include <memory>
 #include <stdexcept>
 
-#include "calculation/fmcalc.h"
-#include "coordination/coordx.h"
-#include "coordination/pbchart.h"
-#include "curves/curvas_ui.h"
-#include "curves/fm_edit_curve.h"
-#include "curves/fmcurva.h"
-#include "curves/fmelo.h"
-#include "curves/freliga.h"
-#include "curves/inifile.h"
-#include "foundation/numtxt.h"
-#include "relaytest/ensaio.h"
-#include "relaytest/fmensaio.h"
-#include "shell/about.h"
-#include "shell/fmmain.h"
-#include "shell/fmnovo.h"
-#include "shell/instala.h"
+#include "core/curves/freliga.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/numtxt.h"
+#include "core/relaytest/ensaio.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/coordination/coordx.h"
+#include "gui/coordination/pbchart.h"
+#include "gui/curves/curvas_ui.h"
+#include "gui/curves/fm_edit_curve.h"
+#include "gui/curves/fmcurva.h"
+#include "gui/curves/fmelo.h"
+#include "gui/relaytest/fmensaio.h"
+#include "gui/shell/about.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/fmnovo.h"
+#include "gui/shell/instala.h"
 
 namespace tarvinel::manual {
 
@@ -81,9 +81,9 @@ T* ativo(TfmMAIN& fm) {
 
 const std::vector<std::string>& nomes_telas() {
   static const std::vector<std::string> n = {
-      "principal",    "coord-ajustes", "coord-geral",    "coord-grafico",  "coord-cursores",
-      "calc-geral",   "calc-rele-cli", "calc-rele-con",  "calc-trafo",     "calc-relatorio",
-      "ensaio-geral", "ensaio-ensaio", "curvas",         "editor-curva",   "elos",
+      "principal",    "coord-ajustes",  "coord-geral",   "coord-grafico", "coord-cursores",
+      "calc-geral",   "calc-rele-cli",  "calc-rele-con", "calc-trafo",    "calc-relatorio",
+      "ensaio-geral", "ensaio-ensaio",  "curvas",        "editor-curva",  "elos",
       "sobre",        "grafico-exemplo"};
   return n;
 }
@@ -196,7 +196,8 @@ std::map<std::string, QImage> tira_telas(const std::string& pasta_exemplos) {
     // user curve, the fuse-link chooser with a K link.
     TfmCURVA* cv = fmCURVA();
     TfmELO* el = fmELO();
-    if (cv == nullptr || el == nullptr) throw std::runtime_error("As janelas de curvas não existem.");
+    if (cv == nullptr || el == nullptr)
+      throw std::runtime_error("As janelas de curvas não existem.");
     cv->showcurves();
     if (QTreeWidgetItem* it = procura(cv->tvMAIN, QStringLiteral("IEC-VI"))) {
       cv->tvMAIN->expandItem(it->parent());

@@ -1,4 +1,4 @@
-#include "canvas_qt.h"
+#include "platform/canvas_qt.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

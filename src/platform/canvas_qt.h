@@ -25,7 +25,7 @@
 #include <optional>
 #include <vector>
 
-#include "chart/canvas.h"
+#include "core/chart/canvas.h"
 
 namespace tarvinel {
 

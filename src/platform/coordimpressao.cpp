@@ -1,15 +1,15 @@
-#include "coordimpressao.h"
+#include "platform/coordimpressao.h"
 
 #include <QBuffer>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include "canvas_qt.h"
-#include "chart/chartx.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
-#include "paginas_qt.h"
+#include "core/chart/chartx.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "platform/canvas_qt.h"
+#include "platform/paginas_qt.h"
 
 namespace tarvinel {
 

@@ -8,8 +8,8 @@
 #include <QPagedPaintDevice>
 #include <string>
 
-#include "coordination/coordchart.h"
-#include "coordination/coordpaginas.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/coordpaginas.h"
 
 namespace tarvinel {
 

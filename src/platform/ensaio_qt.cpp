@@ -1,10 +1,10 @@
-#include "ensaio_qt.h"
+#include "platform/ensaio_qt.h"
 
 #include <QPainter>
 
-#include "canvas_qt.h"
-#include "chart/chartx.h"
-#include "paginas_qt.h"
+#include "core/chart/chartx.h"
+#include "platform/canvas_qt.h"
+#include "platform/paginas_qt.h"
 
 namespace tarvinel {
 

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPagedPaintDevice>
 
-#include "coordimpressao.h"
-#include "relaytest/ensaio.h"
+#include "core/relaytest/ensaio.h"
+#include "platform/coordimpressao.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "paginas_qt.h"
+#include "platform/paginas_qt.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -6,8 +6,8 @@
 #include <QPdfWriter>
 #include <stdexcept>
 
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
 
 namespace tarvinel {
 

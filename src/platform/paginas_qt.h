@@ -15,8 +15,8 @@
 #include <optional>
 #include <string>
 
-#include "canvas_qt.h"
-#include "chart/paginas.h"
+#include "core/chart/paginas.h"
+#include "platform/canvas_qt.h"
 
 class QPagedPaintDevice;
 

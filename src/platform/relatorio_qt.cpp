@@ -1,7 +1,7 @@
-#include "relatorio_qt.h"
+#include "platform/relatorio_qt.h"
 
-#include "calculation/paginacao.h"
-#include "paginas_qt.h"
+#include "core/calculation/paginacao.h"
+#include "platform/paginas_qt.h"
 
 namespace tarvinel {
 

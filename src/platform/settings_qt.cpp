@@ -1,4 +1,4 @@
-#include "settings_qt.h"
+#include "platform/settings_qt.h"
 
 #include <QByteArray>
 #include <QSet>
@@ -92,6 +92,8 @@ std::vector<std::string> tSTOREQT::sectionnames() const {
   return out;
 }
 
-void tSTOREQT::flush() { s_->sync(); }
+void tSTOREQT::flush() {
+  s_->sync();
+}
 
 }  // namespace tarvinel

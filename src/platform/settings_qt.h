@@ -6,7 +6,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "curves/inifile.h"
+#include "core/curves/inifile.h"
 
 namespace tarvinel {
 
@@ -20,7 +20,8 @@ class tSTOREQT : public tSTORE {
   bool hassection(const std::string& section) const override;
   std::optional<std::string> readtext(const std::string& section,
                                       const std::string& name) const override;
-  std::optional<double> readreal(const std::string& section, const std::string& name) const override;
+  std::optional<double> readreal(const std::string& section,
+                                 const std::string& name) const override;
   std::optional<int> readint(const std::string& section, const std::string& name) const override;
   void writetext(const std::string& section, const std::string& name,
                  const std::string& value) override;

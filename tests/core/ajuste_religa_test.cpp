@@ -1,4 +1,4 @@
-#include "coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_religa.h"
 
 #include <fmt/format.h>
 #include <fmt/printf.h>
@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
 
 using namespace tarvinel;
 

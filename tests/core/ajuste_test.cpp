@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "core/coordination/ajuste.h"
 
-#include "coordination/ajuste.h"
+#include <gtest/gtest.h>
 
 using namespace tarvinel;
 

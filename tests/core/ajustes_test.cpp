@@ -13,14 +13,14 @@
 #include <typeinfo>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "coordination/ajuste_cabo.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/ajuste_trafo.h"
-#include "curves/elofusivel.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/curves/elofusivel.h"
 
 using namespace tarvinel;
 

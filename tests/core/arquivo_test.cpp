@@ -1,4 +1,4 @@
-#include "foundation/arquivo.h"
+#include "core/foundation/arquivo.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/codec.h"
+#include "core/foundation/codec.h"
 
 using namespace tarvinel;
 namespace fs = std::filesystem;

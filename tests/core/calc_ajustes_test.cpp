@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "calculation/calcexec.h"
-#include "foundation/estado.h"
+#include "core/calculation/calcexec.h"
+#include "core/foundation/estado.h"
 #include "registro.h"
 
 using namespace tarvinel;

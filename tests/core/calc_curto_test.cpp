@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "calculation/calcexec.h"
+#include "core/calculation/calcexec.h"
 
 using namespace tarvinel;
 

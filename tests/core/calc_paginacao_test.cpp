@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calculation/paginacao.h"
+#include "core/calculation/paginacao.h"
 
 using namespace tarvinel;
 

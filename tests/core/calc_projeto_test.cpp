@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "calculation/prjcalc.h"
-#include "foundation/erroarq.h"
+#include "core/calculation/prjcalc.h"
+#include "core/foundation/erroarq.h"
 #include "registro.h"
 
 using namespace tarvinel;

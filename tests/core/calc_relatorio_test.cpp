@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "calculation/relatorio.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
+#include "core/calculation/relatorio.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 using namespace tarvinel;
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "foundation/estado.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/foundation/estado.h"
 
 using namespace tarvinel;
 

@@ -1,4 +1,4 @@
-#include "coordination/coordchart.h"
+#include "core/coordination/coordchart.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "coordination/ajuste_cabo.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/ajuste_trafo.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
+#include "core/chart/canvas_rec.h"
+#include "core/coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
 
 using namespace tarvinel;
 

@@ -2,7 +2,7 @@
 // pixels: the pages of a chart job, what each chart page holds, the relay
 // test's page and the report's pages.
 
-#include "coordination/coordpaginas.h"
+#include "core/coordination/coordpaginas.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "calculation/paginacao.h"
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/prjcoord.h"
-#include "foundation/estado.h"
-#include "relaytest/ensaio.h"
+#include "core/calculation/paginacao.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/estado.h"
+#include "core/relaytest/ensaio.h"
 
 using namespace tarvinel;
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "curves/f6.h"
-#include "curves/freliga.h"
-#include "curves/tripcli.h"
+#include "core/curves/f6.h"
+#include "core/curves/freliga.h"
+#include "core/curves/tripcli.h"
 
 using namespace tarvinel;
 

@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/prjcoord.h"
-#include "foundation/estado.h"
-#include "foundation/grade.h"
-#include "foundation/stringarq.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/grade.h"
+#include "core/foundation/stringarq.h"
 
 using namespace tarvinel;
 
@@ -126,8 +126,12 @@ TEST(Edicao, LinhaEditadaTomaOValorDigitado) {
                      : k == "FASE.IDEF [A]"        ? r.relf.idef
                                                    : r.relf.cor_ins;
     EXPECT_DOUBLE_EQ(v, c.esperado) << c.chave << " = " << c.digitado;
-    if (k != "FASE.Partida [A]") EXPECT_EQ(r.relf.cor_par, 53.206) << c.chave;
-    if (k != "FASE.IDEF [A]") EXPECT_EQ(r.relf.idef, 111.626) << c.chave;
+    if (k != "FASE.Partida [A]") {
+      EXPECT_EQ(r.relf.cor_par, 53.206) << c.chave;
+    }
+    if (k != "FASE.IDEF [A]") {
+      EXPECT_EQ(r.relf.idef, 111.626) << c.chave;
+    }
   }
 }
 

@@ -1,4 +1,4 @@
-#include "curves/elofusivel.h"
+#include "core/curves/elofusivel.h"
 
 #include <gtest/gtest.h>
 

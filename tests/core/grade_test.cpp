@@ -1,7 +1,8 @@
+#include "core/foundation/grade.h"
+
 #include <gtest/gtest.h>
 
-#include "foundation/estado.h"
-#include "foundation/grade.h"
+#include "core/foundation/estado.h"
 
 using namespace tarvinel;
 
@@ -32,8 +33,8 @@ TEST(GradeDePropriedades, LeituraSimNao) {
     const char* value;
     bool fallback, expected;
   } cases[] = {
-      {"Sim", false, true},  {"SIM", false, true},  {"Não", true, false}, {"NÃO", true, true},
-      {"NÃO", false, false}, {"talvez", true, true}, {"0", true, false},  {"yes", false, true},
+      {"Sim", false, true},   {"SIM", false, true},   {"Não", true, false}, {"NÃO", true, true},
+      {"NÃO", false, false},  {"talvez", true, true}, {"0", true, false},   {"yes", false, true},
       {"FALSE", true, false}, {"", true, true},
   };
   for (const auto& c : cases) {
@@ -45,7 +46,8 @@ TEST(GradeDePropriedades, LeituraSimNao) {
 }
 
 TEST(GradeDePropriedades, InteirosIndicesEListas) {
-  const auto vl = grade({{"Cor", "$FF0000"}, {"Posição", "Baixo"}, {"Vazio", ""}, {"Txt", "baixo"}});
+  const auto vl =
+      grade({{"Cor", "$FF0000"}, {"Posição", "Baixo"}, {"Vazio", ""}, {"Txt", "baixo"}});
   EXPECT_EQ(vl_getint(vl, "Cor", 3, 0, 0), 16711680);
   EXPECT_EQ(vl_getint(vl, "Falta", 3, 0, 0), 3);
   EXPECT_EQ(vl_getint(vl, "Vazio", 20, 1, 100), 20);

@@ -1,8 +1,8 @@
+#include "core/curves/inifile.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "curves/inifile.h"
 
 using namespace tarvinel;
 
@@ -79,9 +79,9 @@ TEST_F(ArmazemDeCurvas, LacunaEValoresAusentes) {
   auto mem = std::make_unique<tMEMSTORE>();
   tMEMSTORE* store = mem.get();
   store->writetext("curvas/curva0", "name", "Só nome");
-  store->writereal("curvas/curva1", "ip", 2.5);  // no name: "CURVA 2"
+  store->writereal("curvas/curva1", "ip", 2.5);           // no name: "CURVA 2"
   store->writereal("curvas/curva1", "dt", std::nan(""));  // not a number: default
-  store->writetext("curvas/curva1", "adj", "0");  // wrong kind: default
+  store->writetext("curvas/curva1", "adj", "0");          // wrong kind: default
   store->writetext("curvas/curva3", "name", "depois da lacuna");
   store->writetext("pfn", "coord", "/home/eng/estudos");
   tINIFILEx ini(std::move(mem));

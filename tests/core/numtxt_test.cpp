@@ -1,4 +1,4 @@
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "foundation/tipos.h"
+#include "core/foundation/tipos.h"
 
 using namespace tarvinel;
 
@@ -46,7 +46,9 @@ TEST(NumeroTexto, Real2arqDuasCasasOuAsQueVoltamExatas) {
   for (const auto& c : cases) {
     const std::string t = real2arq(c.x);
     EXPECT_EQ(t, c.txt) << "x=" << c.x;
-    if (std::isfinite(c.x)) EXPECT_EQ(txt2real(t, 0, 0, 0), c.x) << "x=" << c.x;
+    if (std::isfinite(c.x)) {
+      EXPECT_EQ(txt2real(t, 0, 0, 0), c.x) << "x=" << c.x;
+    }
   }
   // The smallest positive double still reads back as itself.
   const double menor = std::numeric_limits<double>::denorm_min();

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "curves/freliga.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/curves/freliga.h"
 
 using namespace tarvinel;
 

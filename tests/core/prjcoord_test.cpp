@@ -1,4 +1,4 @@
-#include "coordination/prjcoord.h"
+#include "core/coordination/prjcoord.h"
 
 #include <fmt/format.h>
 #include <fmt/ranges.h>
@@ -12,14 +12,14 @@
 #include <typeinfo>
 #include <vector>
 
-#include "coordination/ajuste_cabo.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/ajuste_trafo.h"
-#include "foundation/codec.h"
-#include "foundation/erroarq.h"
+#include "core/coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/foundation/codec.h"
+#include "core/foundation/erroarq.h"
 #include "registro.h"
 
 using namespace tarvinel;
@@ -164,7 +164,10 @@ std::vector<std::string> bloco(const tPRJCOORD& p) {
 
 std::vector<std::string> tipos(const tPRJCOORD& p) {
   std::vector<std::string> v;
-  for (const auto& a : p.ajustes) v.push_back(typeid(*a).name());
+  for (const auto& a : p.ajustes) {
+    const tAJUSTE& ajuste = *a;
+    v.push_back(typeid(ajuste).name());
+  }
   return v;
 }
 

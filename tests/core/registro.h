@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/estado.h"
+#include "core/foundation/estado.h"
 
 namespace tarvinel {
 

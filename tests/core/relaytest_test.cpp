@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "chart/chartx.h"
-#include "foundation/contato.h"
-#include "foundation/erroarq.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
-#include "relaytest/ensaio.h"
+#include "core/chart/canvas_rec.h"
+#include "core/chart/chartx.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/erroarq.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
+#include "core/relaytest/ensaio.h"
 
 using namespace tarvinel;
 

@@ -1,4 +1,4 @@
-#include "foundation/stringarq.h"
+#include "core/foundation/stringarq.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/arquivo.h"
+#include "core/foundation/arquivo.h"
 
 using namespace tarvinel;
 

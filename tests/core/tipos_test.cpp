@@ -1,8 +1,8 @@
+#include "core/foundation/tipos.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "foundation/tipos.h"
 
 using namespace tarvinel;
 

@@ -29,21 +29,21 @@
 #include <string>
 #include <vector>
 
-#include "calculation/calcgrade.h"
-#include "calculation/fmcalc.h"
-#include "calculation/relatorio.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_trafo.h"
-#include "coordination/coordx.h"
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "foundation/arquivo.h"
-#include "foundation/numtxt.h"
-#include "shell/fmmain.h"
-#include "shell/msglog.h"
-#include "vlprop.h"
+#include "core/calculation/calcgrade.h"
+#include "core/calculation/relatorio.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/numtxt.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/coordination/coordx.h"
+#include "gui/dialogos_teste.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/msglog.h"
+#include "gui/vlprop.h"
 
 using namespace tarvinel;
 
@@ -577,6 +577,8 @@ TEST_F(tCALC, ChartFromFiveTransformersWithFuseLinks) {
 
   auto fusetags = [&](int i) {
     const auto* f = dynamic_cast<const tAJUSTE_FUSE*>(p.ajustes.Getajustes(i));
+    EXPECT_NE(f, nullptr) << "item " << i << " is not a fuse setting";
+    if (f == nullptr) return std::vector<std::string>{};
     return std::vector<std::string>(f->fusetag.begin(), f->fusetag.end());
   };
   auto elo = [&](int t) { return tAJUSTE_FUSE::getfuse(w->proj.trafos.GetTrafos(t)->inom); };
@@ -585,13 +587,16 @@ TEST_F(tCALC, ChartFromFiveTransformersWithFuseLinks) {
   EXPECT_NE(elo(0), elo(1));  // 250 and 750 kVA take different links
 
   const auto* cli = dynamic_cast<const tAJUSTE_RELIGA*>(p.ajustes.Getajustes(0));
+  ASSERT_NE(cli, nullptr);
   EXPECT_EQ(cli->color, 0x8000);
   EXPECT_EQ(cli->relf.cor_par, w->proj.rele_cli->relf.cor_par);
   EXPECT_EQ(w->proj.rele_cli->caption, "cliente");  // stays in the calculation
   const auto* in = dynamic_cast<const tAJUSTE_INRUSH*>(p.ajustes.Getajustes(2));
+  ASSERT_NE(in, nullptr);
   EXPECT_EQ(in->inrush, w->calc.inrush_fase);
   EXPECT_EQ(in->inrusn, w->calc.inrush_neutro);
   const auto* mm = dynamic_cast<const tAJUSTE_MINMAX*>(p.ajustes.Getajustes(10));
+  ASSERT_NE(mm, nullptr);
   EXPECT_EQ(mm->iccmin, w->proj.iccmin);
   EXPECT_EQ(mm->iccmax, w->proj.iccmax);
   EXPECT_DOUBLE_EQ(mm->inom, w->proj.lim_pot_get() / (std::numbers::sqrt3 * 0.92 * 13.8));

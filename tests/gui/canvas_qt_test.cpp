@@ -1,4 +1,4 @@
-#include "canvas_qt.h"
+#include "platform/canvas_qt.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <string>
 
-#include "chart/chartx.h"
+#include "core/chart/chartx.h"
 
 using namespace tarvinel;
 

@@ -5,7 +5,7 @@
 // curve computed from the model, not from a stored image.
 //
 // TARVINEL_SALVAR_IMAGEM set in the environment also writes the picture to
-// chart_picture.png in the temporary folder, for a person to look at.
+// chart_picture.png in the build's telas-testes folder, for a person to look at.
 
 #include <gtest/gtest.h>
 
@@ -18,10 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "canvas_qt.h"
-#include "chart/chartx.h"
-#include "curves/elofusivel.h"
-#include "curves/freliga.h"
+#include "core/chart/chartx.h"
+#include "core/curves/elofusivel.h"
+#include "core/curves/freliga.h"
+#include "pasta_telas.h"
+#include "platform/canvas_qt.h"
 
 using namespace tarvinel;
 
@@ -167,8 +168,7 @@ class QuadroDoGrafico : public testing::Test {
     p.end();
     chart.canvas = nullptr;
 
-    if (std::getenv("TARVINEL_SALVAR_IMAGEM") != nullptr)
-      img.save(QDir::tempPath() + "/chart_picture.png");
+    if (std::getenv("TARVINEL_SALVAR_IMAGEM") != nullptr) img.save(tela_teste("chart_picture.png"));
   }
 
   // As the coordination window draws a relay function: thick pen and font in

@@ -23,19 +23,19 @@
 #include <cctype>
 #include <string>
 
-#include "calculation/fmcalc.h"
-#include "coordimpressao.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/coordx.h"
-#include "coordination/listaajustes.h"
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
-#include "relatorio_qt.h"
-#include "relaytest/fmensaio.h"
-#include "shell/fmmain.h"
-#include "vlprop.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/coordination/coordx.h"
+#include "gui/coordination/listaajustes.h"
+#include "gui/dialogos_teste.h"
+#include "gui/relaytest/fmensaio.h"
+#include "gui/shell/fmmain.h"
+#include "gui/vlprop.h"
+#include "platform/coordimpressao.h"
+#include "platform/relatorio_qt.h"
 
 using namespace tarvinel;
 

@@ -10,13 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "coordimpressao.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/prjcoord.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
+#include "core/chart/canvas_rec.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "platform/coordimpressao.h"
 
 using namespace tarvinel;
 

@@ -26,14 +26,14 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/coordx.h"
-#include "coordination/listaajustes.h"
-#include "coordination/pbchart.h"
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "vlprop.h"
+#include "core/chart/canvas_rec.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/curves/inifile.h"
+#include "gui/coordination/coordx.h"
+#include "gui/coordination/listaajustes.h"
+#include "gui/coordination/pbchart.h"
+#include "gui/dialogos_teste.h"
+#include "gui/vlprop.h"
 
 using namespace tarvinel;
 
@@ -63,7 +63,8 @@ class tCOORD : public ::testing::Test {
   // The entries of the item list, as shown.
   std::vector<std::string> entradas() const {
     std::vector<std::string> r;
-    for (int i = 0; i < w->cbLISTA->count(); ++i) r.push_back(w->cbLISTA->itemText(i).toStdString());
+    for (int i = 0; i < w->cbLISTA->count(); ++i)
+      r.push_back(w->cbLISTA->itemText(i).toStdString());
     return r;
   }
 
@@ -385,7 +386,8 @@ TEST_F(tCOORD, CursoresELeitura) {
   auto letras = [&] {
     tCANVASREC c(1000, 700);
     w->drawto(c, 1000, 50, 700);
-    return static_cast<int>(c.findtext("a") != nullptr) + static_cast<int>(c.findtext("b") != nullptr);
+    return static_cast<int>(c.findtext("a") != nullptr) +
+           static_cast<int>(c.findtext("b") != nullptr);
   };
   EXPECT_EQ(letras(), 0);
   w->cbCURSOR->setChecked(true);
@@ -465,7 +467,8 @@ TEST_F(tCOORD, CorAplicadaMudaAmostraDaLista) {
 }
 
 TEST_F(tCOORD, Telas) {
-  if (std::getenv("TARVINEL_SALVAR_IMAGEM") == nullptr) GTEST_SKIP() << "só com TARVINEL_SALVAR_IMAGEM";
+  if (std::getenv("TARVINEL_SALVAR_IMAGEM") == nullptr)
+    GTEST_SKIP() << "só com TARVINEL_SALVAR_IMAGEM";
   QWidget* pn = w->container();
   pn->setAttribute(Qt::WA_DontShowOnScreen);
   pn->setParent(nullptr);
@@ -493,7 +496,8 @@ TEST_F(tCOORD, Telas) {
 // selection have no setting left and are not offered; a file that cannot be
 // read changes nothing, pending edits included.
 TEST_F(tCOORD, LerArquivoSubstituiAjustes) {
-  const std::string arq = QDir::temp().filePath(QStringLiteral("coord_janela_ler.coord")).toStdString();
+  const std::string arq =
+      QDir::temp().filePath(QStringLiteral("coord_janela_ler.coord")).toStdString();
   {
     auto outro = prjcoord_novo();
     outro->ajustes.destroyitens();

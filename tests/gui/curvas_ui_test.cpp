@@ -5,7 +5,7 @@
 // TARVINEL_SALVAR_IMAGEM set in the environment also writes pictures of the
 // three windows to the temporary folder, for a person to look at.
 
-#include "curves/curvas_ui.h"
+#include "gui/curves/curvas_ui.h"
 
 #include <gtest/gtest.h>
 
@@ -29,16 +29,16 @@
 #include <string>
 #include <vector>
 
-#include "chart/canvas_rec.h"
-#include "curves/elofusivel.h"
-#include "curves/fm_edit_curve.h"
-#include "curves/fmcurva.h"
-#include "curves/fmelo.h"
-#include "curves/freliga.h"
-#include "curves/inifile.h"
-#include "dialogos.h"
-#include "dialogos_teste.h"
-#include "foundation/numtxt.h"
+#include "core/chart/canvas_rec.h"
+#include "core/curves/elofusivel.h"
+#include "core/curves/freliga.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/numtxt.h"
+#include "gui/curves/fm_edit_curve.h"
+#include "gui/curves/fmcurva.h"
+#include "gui/curves/fmelo.h"
+#include "gui/dialogos.h"
+#include "gui/dialogos_teste.h"
 
 using namespace tarvinel;
 
@@ -417,7 +417,9 @@ TEST_F(CurvasUi, OKLimitaEArredondaCadaValorEMantemOQueNaoENumero) {
   // A name that would break the chart files that use the curve.
   ed.leNOME->setText("Relé \"B\"\tbaixa");
   ed.getcurve(u);
-  EXPECT_EQ(u.nom, "Relé \xE2\x80\x9D" "B\xE2\x80\x9D baixa");
+  EXPECT_EQ(u.nom,
+            "Relé \xE2\x80\x9D"
+            "B\xE2\x80\x9D baixa");
 }
 
 TEST_F(CurvasUi, EditCurveMudaOElementoDaListaSoNoOK) {

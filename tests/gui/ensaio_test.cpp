@@ -2,8 +2,8 @@
 // buttons and the table as the user works them, the evaluation shown in the
 // table and on the chart, and the sheet as a document of the main window.
 //
-// A picture of a sheet is written to /tmp/tarvinel_ensaio.png for a person to
-// look at.
+// A picture of a sheet is written to tarvinel_ensaio.png in the build's
+// telas-testes folder for a person to look at.
 
 #include <gtest/gtest.h>
 
@@ -23,16 +23,17 @@
 #include <string>
 #include <vector>
 
-#include "comando.h"
-#include "coordination/pbchart.h"
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "foundation/arquivo.h"
-#include "foundation/numtxt.h"
-#include "relaytest/fmensaio.h"
-#include "sgtabela.h"
-#include "shell/fmmain.h"
-#include "vlprop.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/numtxt.h"
+#include "gui/comando.h"
+#include "gui/coordination/pbchart.h"
+#include "gui/dialogos_teste.h"
+#include "gui/relaytest/fmensaio.h"
+#include "gui/sgtabela.h"
+#include "gui/shell/fmmain.h"
+#include "gui/vlprop.h"
+#include "pasta_telas.h"
 
 using namespace tarvinel;
 
@@ -220,7 +221,7 @@ TEST_F(Ensaio, GraficoNaTela) {
   area.show();
   QApplication::processEvents();
   const QImage img = area.grab().toImage();
-  EXPECT_TRUE(img.save(QStringLiteral("/tmp/tarvinel_ensaio.png")));
+  EXPECT_TRUE(img.save(tela_teste("tarvinel_ensaio.png")));
   EXPECT_EQ(w.chart.titulo, "Relé SE Norte");
   ASSERT_EQ(w.ensaio.size(), 10u);
 

@@ -12,11 +12,11 @@
 #include <functional>
 #include <string>
 
-#include "calculation/fmcalc.h"
-#include "coordination/coordx.h"
-#include "foundation/arquivo.h"
+#include "core/foundation/arquivo.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/coordination/coordx.h"
+#include "gui/vlprop.h"
 #include "shell_fixture.h"
-#include "vlprop.h"
 
 namespace tarvinel::teste {
 namespace {

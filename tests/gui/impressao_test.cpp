@@ -14,12 +14,12 @@
 #include <QPushButton>
 #include <string>
 
-#include "calculation/fmcalc.h"
-#include "coordination/coordx.h"
-#include "foundation/arquivo.h"
+#include "core/foundation/arquivo.h"
+#include "gui/calculation/fmcalc.h"
+#include "gui/coordination/coordx.h"
+#include "gui/relaytest/fmensaio.h"
+#include "gui/shell/inicio.h"
 #include "pdf_teste.h"
-#include "relaytest/fmensaio.h"
-#include "shell/inicio.h"
 #include "shell_fixture.h"
 
 using namespace tarvinel;

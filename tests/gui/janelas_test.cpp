@@ -13,16 +13,16 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "coordination/ajuste_religa.h"
-#include "coordination/coordx.h"
-#include "coordination/listaajustes.h"
-#include "curves/fmcurva.h"
-#include "curves/fmelo.h"
-#include "relaytest/fmensaio.h"
-#include "shell/fmnovo.h"
-#include "shell/hints.h"
+#include "core/coordination/ajuste_religa.h"
+#include "gui/coordination/coordx.h"
+#include "gui/coordination/listaajustes.h"
+#include "gui/curves/fmcurva.h"
+#include "gui/curves/fmelo.h"
+#include "gui/relaytest/fmensaio.h"
+#include "gui/shell/fmnovo.h"
+#include "gui/shell/hints.h"
+#include "gui/vlprop.h"
 #include "shell_fixture.h"
-#include "vlprop.h"
 
 using namespace tarvinel;
 using namespace tarvinel::teste;

@@ -12,11 +12,11 @@
 #include <variant>
 #include <vector>
 
-#include "calculation/calcexec.h"
-#include "calculation/calcjson.h"
-#include "calculation/prjcalc.h"
-#include "curves/tripcli.h"
-#include "foundation/json.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/calcjson.h"
+#include "core/calculation/prjcalc.h"
+#include "core/curves/tripcli.h"
+#include "core/foundation/json.h"
 
 using namespace tarvinel;
 

@@ -8,17 +8,17 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
-#include <QStringList>
 #include <QSet>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <cctype>
 #include <string>
 #include <vector>
 
-#include "dialogos_teste.h"
+#include "gui/dialogos_teste.h"
+#include "gui/shell/ajuda.h"
 #include "manual/pdf.h"
 #include "manual/telas.h"
-#include "shell/ajuda.h"
 
 using namespace tarvinel;
 
@@ -44,8 +44,10 @@ std::string palavras(const std::string& s) {
   std::string r;
   for (unsigned char c : s) {
     const bool letra = std::isalnum(c) || c >= 0x80;
-    if (letra) r += static_cast<char>(c);
-    else if (!r.empty() && r.back() != ' ') r += ' ';
+    if (letra)
+      r += static_cast<char>(c);
+    else if (!r.empty() && r.back() != ' ')
+      r += ' ';
   }
   return r;
 }
@@ -53,8 +55,8 @@ std::string palavras(const std::string& s) {
 // The text of a PDF (poppler's pdftotext, installed with the test tools).
 std::string texto_pdf(const QString& arquivo) {
   QProcess p;
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo,
-                                        QStringLiteral("-")});
+  p.start(QStringLiteral("pdftotext"),
+          {QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo, QStringLiteral("-")});
   if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
   // Ligatures the font draws come back as one character.
   QString t = QString::fromUtf8(p.readAllStandardOutput());
@@ -69,9 +71,9 @@ std::string texto_pdf(const QString& arquivo) {
 std::string texto_pagina(const QString& arquivo, int pagina) {
   QProcess p;
   const QString n = QString::number(pagina);
-  p.start(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
-                                        QStringLiteral("-enc"), QStringLiteral("UTF-8"), arquivo,
-                                        QStringLiteral("-")});
+  p.start(QStringLiteral("pdftotext"),
+          {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-enc"),
+           QStringLiteral("UTF-8"), arquivo, QStringLiteral("-")});
   if (!p.waitForFinished(60000) || p.exitCode() != 0) return {};
   QString t = QString::fromUtf8(p.readAllStandardOutput());
   t.replace(QChar(0xFB01), QStringLiteral("fi")).replace(QChar(0xFB02), QStringLiteral("fl"));
@@ -159,7 +161,8 @@ TEST(ManualPdf, EscreveOuDeixaOArquivoComoEstava) {
   const std::string txt = texto_pdf(f2);
   ASSERT_FALSE(txt.empty()) << "pdftotext";
   for (int i = 1; i <= 80; ++i)
-    EXPECT_NE(palavras(txt).find("fim do parágrafo " + std::to_string(i) + " "), std::string::npos) << i;
+    EXPECT_NE(palavras(txt).find("fim do parágrafo " + std::to_string(i) + " "), std::string::npos)
+        << i;
 
   // Each title of the contents is on the page the contents give for it, the
   // chapter's title first on its page.

@@ -1,8 +1,8 @@
+#include "platform/settings_qt.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-
-#include "settings_qt.h"
 
 using namespace tarvinel;
 

@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-#include "comando.h"
-#include "dialogos_teste.h"
-#include "foundation/erroarq.h"
+#include "core/foundation/erroarq.h"
+#include "gui/comando.h"
+#include "gui/dialogos_teste.h"
 
 namespace tarvinel::teste {
 namespace {

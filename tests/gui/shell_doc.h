@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
-#include "foundation/projbase.h"
-#include "shell/fmbase.h"
-#include "shell/fmmain.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/projbase.h"
+#include "gui/shell/fmbase.h"
+#include "gui/shell/fmmain.h"
 
 namespace tarvinel::teste {
 

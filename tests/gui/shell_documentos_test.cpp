@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QPointer>
 
-#include "comando.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "gui/comando.h"
 #include "shell_fixture.h"
 
 namespace tarvinel::teste {
@@ -166,7 +166,8 @@ TEST_F(tDOCTEST, OpenAskedWithFilterAndCancelled) {
   fm->loadfile(false, "");
   ASSERT_EQ(dlg->pedidos.size(), 1u);
   EXPECT_EQ(dlg->pedidos[0].salvar, false);
-  EXPECT_EQ(dlg->pedidos[0].filtro, "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
+  EXPECT_EQ(dlg->pedidos[0].filtro,
+            "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
   EXPECT_TRUE(fm->tab_lst().empty());
   EXPECT_TRUE(fm->recentes().lista().empty());
 }

@@ -4,10 +4,10 @@
 #include <QFile>
 #include <QToolButton>
 
-#include "foundation/estado.h"
-#include "shell/ajuda.h"
-#include "shell/fmnovo.h"
-#include "shell/instala.h"
+#include "core/foundation/estado.h"
+#include "gui/shell/ajuda.h"
+#include "gui/shell/fmnovo.h"
+#include "gui/shell/instala.h"
 #include "shell_fixture.h"
 
 namespace tarvinel::teste {
@@ -59,7 +59,8 @@ TEST_F(tEXEMPLOS, AbrirComecaNosExemplosEnquantoNaoHaRecentes) {
   ASSERT_EQ(dlg->pedidos.size(), 2u);
   EXPECT_EQ(dlg->pedidos[0].pasta, exemplos);
   EXPECT_EQ(dlg->pedidos[1].pasta, exemplos);
-  EXPECT_EQ(dlg->pedidos[0].filtro, "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
+  EXPECT_EQ(dlg->pedidos[0].filtro,
+            "Todos|*.coord;*.ajuste;*.ens;|*.coord|*.coord|*.ajuste|*.ajuste|*.ens|*.ens");
   EXPECT_TRUE(fm->recentes().lista().empty());
 
   // An example opened from there: it is a recent file now and its folder is

@@ -12,10 +12,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "shell/fmmain.h"
-#include "shell/tabstrip.h"
+#include "core/curves/inifile.h"
+#include "gui/dialogos_teste.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/tabstrip.h"
 #include "shell_doc.h"
 
 namespace tarvinel::teste {

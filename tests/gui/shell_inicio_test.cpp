@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "shell/inicio.h"
+#include "gui/shell/inicio.h"
 
 namespace tarvinel::teste {
 namespace {

@@ -1,5 +1,5 @@
 // The main window as drawn: layout, tab strip pixels, caption, status hints;
-// a picture of it goes to /tmp for a look.
+// a picture of it goes to the build's telas-testes folder for a look.
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
@@ -7,9 +7,10 @@
 #include <QToolBar>
 #include <QToolTip>
 
-#include "foundation/estado.h"
-#include "shell/menuhint.h"
-#include "shell/msglog.h"
+#include "core/foundation/estado.h"
+#include "gui/shell/menuhint.h"
+#include "gui/shell/msglog.h"
+#include "pasta_telas.h"
 #include "shell_fixture.h"
 
 namespace tarvinel::teste {
@@ -123,7 +124,7 @@ TEST_F(tJANELATEST, Picture) {
   const QImage img = fm->grab().toImage();
   EXPECT_EQ(img.size(), fm->size());
   EXPECT_EQ(fm->sbMAIN()->isVisible(), true);
-  img.save("/tmp/tarvinel_main.png");
+  img.save(tela_teste("tarvinel_main.png"));
   versionline = "???";
 }
 

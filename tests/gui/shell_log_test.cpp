@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QRegularExpression>
 
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "shell/msglog.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "gui/shell/msglog.h"
 #include "shell_fixture.h"
 
 namespace tarvinel::teste {

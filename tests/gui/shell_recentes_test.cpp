@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "foundation/arquivo.h"
-#include "shell/recentes.h"
+#include "core/foundation/arquivo.h"
+#include "gui/shell/recentes.h"
 
 namespace tarvinel::teste {
 namespace {

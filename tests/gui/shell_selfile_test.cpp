@@ -2,9 +2,9 @@
 // save mode, cancel.
 #include <gtest/gtest.h>
 
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "shell/selfile.h"
+#include "core/curves/inifile.h"
+#include "gui/dialogos_teste.h"
+#include "gui/shell/selfile.h"
 
 namespace tarvinel::teste {
 namespace {

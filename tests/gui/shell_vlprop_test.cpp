@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-#include "sgtabela.h"
-#include "vlprop.h"
+#include "gui/sgtabela.h"
+#include "gui/vlprop.h"
 
 namespace tarvinel::teste {
 namespace {

@@ -3,8 +3,8 @@
 // the offscreen platform with scripted dialogs.
 //
 // Pictures of the welcome screen and the about window are written to
-// /tmp/tarvinel_boasvindas.png and /tmp/tarvinel_sobre.png for a person to
-// look at.
+// tarvinel_boasvindas.png and tarvinel_sobre.png in the build's telas-testes
+// folder for a person to look at.
 
 #include <gtest/gtest.h>
 
@@ -22,17 +22,18 @@
 #include <string>
 #include <vector>
 
-#include "curves/inifile.h"
-#include "dialogos_teste.h"
-#include "foundation/contato.h"
-#include "foundation/erroarq.h"
-#include "foundation/estado.h"
-#include "shell/about.h"
-#include "shell/ajuda.h"
-#include "shell/fmmain.h"
-#include "shell/fmnovo.h"
-#include "shell/instala.h"
-#include "shell/recentes.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/erroarq.h"
+#include "core/foundation/estado.h"
+#include "gui/dialogos_teste.h"
+#include "gui/shell/about.h"
+#include "gui/shell/ajuda.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/fmnovo.h"
+#include "gui/shell/instala.h"
+#include "gui/shell/recentes.h"
+#include "pasta_telas.h"
 
 using namespace tarvinel;
 
@@ -121,7 +122,7 @@ TEST_F(Boasvindas, JanelaSobreDefineALinhaDeVersao) {
   about.resize(720, 420);
   about.show();
   QApplication::processEvents();
-  EXPECT_TRUE(about.grab().save(QStringLiteral("/tmp/tarvinel_sobre.png")));
+  EXPECT_TRUE(about.grab().save(tela_teste("tarvinel_sobre.png")));
 }
 
 TEST_F(Boasvindas, ChecagemDoHistoricoAposAtualizacao) {
@@ -371,7 +372,7 @@ TEST_F(Boasvindas, NaJanelaPrincipal) {
   novo->show();
   QApplication::processEvents();
   novo->resize(660, 520);
-  EXPECT_TRUE(novo->grab().save(QStringLiteral("/tmp/tarvinel_boasvindas.png")));
+  EXPECT_TRUE(novo->grab().save(tela_teste("tarvinel_boasvindas.png")));
 
   // "Abrir (F4)" is the main window's "Abrir": the screen closes, then the
   // file chooser asks (cancelled here).

@@ -2,12 +2,12 @@
 // and tables, and every fault that must stop the build instead of reaching
 // the reader as a raw "{{...}}".
 
+#include "manual/expande.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
-
-#include "manual/expande.h"
 
 using namespace tarvinel::manual;
 
@@ -17,7 +17,9 @@ tMANUAL um(const std::string& texto, const tTEXTOS& ex = {}, const tTEXTOS& tab 
   return expande({{"c.md", texto}}, ex, tab);
 }
 
-bool contem(const std::string& s, const std::string& parte) { return s.find(parte) != std::string::npos; }
+bool contem(const std::string& s, const std::string& parte) {
+  return s.find(parte) != std::string::npos;
+}
 
 }  // namespace
 
@@ -32,8 +34,10 @@ TEST(ManualExpande, NumeraCapitulosESecoesForaDoCodigo) {
 }
 
 TEST(ManualExpande, FigurasGanhamLegendaNumerada) {
-  const tMANUAL m = um("![Janela principal](tela:principal)\ntexto\n  ![Outra]( tela:x)\n![B](tela:elos)\n");
-  EXPECT_TRUE(contem(m.markdown, "![Janela principal](tela:principal)\n\n*Figura 1 – Janela principal*\n"));
+  const tMANUAL m =
+      um("![Janela principal](tela:principal)\ntexto\n  ![Outra]( tela:x)\n![B](tela:elos)\n");
+  EXPECT_TRUE(
+      contem(m.markdown, "![Janela principal](tela:principal)\n\n*Figura 1 – Janela principal*\n"));
   EXPECT_TRUE(contem(m.markdown, "*Figura 2 – B*"));
   // A malformed reference is not a screenshot: left as written.
   EXPECT_TRUE(contem(m.markdown, "![Outra]( tela:x)"));
@@ -41,8 +45,9 @@ TEST(ManualExpande, FigurasGanhamLegendaNumerada) {
 }
 
 TEST(ManualExpande, ValoresETabelasDoMotor) {
-  const tMANUAL m = um("Ib = {{ex:ib}} A e Zb = {{ex:zb}} ohm\n```\nICC3F = {{ex:ib}}\n```\n{{tabela:t}}\n",
-                       {{"ib", "4184"}, {"zb", "1.904"}}, {{"t", "| a |\n|---|\n| 1 |"}});
+  const tMANUAL m =
+      um("Ib = {{ex:ib}} A e Zb = {{ex:zb}} ohm\n```\nICC3F = {{ex:ib}}\n```\n{{tabela:t}}\n",
+         {{"ib", "4184"}, {"zb", "1.904"}}, {{"t", "| a |\n|---|\n| 1 |"}});
   EXPECT_TRUE(m.erros.empty());
   EXPECT_TRUE(contem(m.markdown, "Ib = 4184 A e Zb = 1.904 ohm\n"));
   EXPECT_TRUE(contem(m.markdown, "ICC3F = 4184\n"));
@@ -51,8 +56,9 @@ TEST(ManualExpande, ValoresETabelasDoMotor) {
 }
 
 TEST(ManualExpande, FaltasSaoListadasComArquivoELinha) {
-  const tMANUAL m = um("linha\nx {{ex:nao}} y\n{{tabela:nada}}\ntexto {{tabela:t}}\n{{outro:z}}\n{{ex:aberto\n",
-                       {}, {{"t", "T"}});
+  const tMANUAL m =
+      um("linha\nx {{ex:nao}} y\n{{tabela:nada}}\ntexto {{tabela:t}}\n{{outro:z}}\n{{ex:aberto\n",
+         {}, {{"t", "T"}});
   ASSERT_EQ(m.erros.size(), 5u);
   EXPECT_EQ(m.erros[0], "c.md:2: valor desconhecido \"nao\"");
   EXPECT_EQ(m.erros[1], "c.md:3: tabela desconhecida \"nada\"");
@@ -85,8 +91,9 @@ TEST(ManualCapitulos, PastaSemCapitulosOuInexistente) {
 TEST(ManualCapitulos, OManualInteiroSeResolve) {
   const auto caps = le_capitulos(TARVINEL_SOURCE_DIR "/docs/manual");
   ASSERT_GE(caps.size(), 6u);
-  EXPECT_TRUE(std::is_sorted(caps.begin(), caps.end(),
-                             [](const tCAPITULO& a, const tCAPITULO& b) { return a.arquivo < b.arquivo; }));
+  EXPECT_TRUE(std::is_sorted(caps.begin(), caps.end(), [](const tCAPITULO& a, const tCAPITULO& b) {
+    return a.arquivo < b.arquivo;
+  }));
   const tMANUAL m = expande(caps, todos_valores(), todas_tabelas());
   for (const std::string& e : m.erros) ADD_FAILURE() << e;
   EXPECT_FALSE(contem(m.markdown, "{{"));

@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "curves/elofusivel.h"
-#include "curves/f6.h"
-#include "curves/freliga.h"
+#include "core/curves/elofusivel.h"
+#include "core/curves/f6.h"
+#include "core/curves/freliga.h"
 #include "manual/conteudo.h"
 #include "manual/expande.h"
 

@@ -18,14 +18,14 @@
 #include <set>
 #include <sstream>
 
-#include "calculation/calcexec.h"
-#include "calculation/calcgrade.h"
-#include "calculation/prjcalc.h"
-#include "calculation/relatorio.h"
-#include "coordination/ajuste_religa.h"
-#include "foundation/estado.h"
-#include "foundation/grade.h"
-#include "foundation/numtxt.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/calcgrade.h"
+#include "core/calculation/prjcalc.h"
+#include "core/calculation/relatorio.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/grade.h"
+#include "core/foundation/numtxt.h"
 #include "manual/conteudo.h"
 
 namespace tarvinel {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "ajuda.h"
+#include "cli/ajuda.h"
 
 namespace {
 

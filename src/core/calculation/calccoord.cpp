@@ -1,12 +1,12 @@
-#include "calculation/calccoord.h"
+#include "core/calculation/calccoord.h"
 
 #include <cmath>
 #include <memory>
 #include <numbers>
 
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_trafo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_trafo.h"
 
 namespace tarvinel {
 

@@ -4,9 +4,9 @@
 // fuse links when asked for, one ANSI point per transformer and the
 // short-circuit markers, in this order.
 
-#include "calculation/calcexec.h"
-#include "calculation/prjcalc.h"
-#include "coordination/prjcoord.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/prjcalc.h"
+#include "core/coordination/prjcoord.h"
 
 namespace tarvinel {
 

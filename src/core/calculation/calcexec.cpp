@@ -1,4 +1,4 @@
-#include "calculation/calcexec.h"
+#include "core/calculation/calcexec.h"
 
 #include <fmt/printf.h>
 
@@ -9,8 +9,8 @@
 #include <limits>
 #include <numbers>
 
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "calculation/prjcalc.h"
-#include "foundation/tipos.h"
+#include "core/calculation/prjcalc.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

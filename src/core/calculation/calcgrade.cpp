@@ -1,13 +1,13 @@
-#include "calculation/calcgrade.h"
+#include "core/calculation/calcgrade.h"
+
+#include <fmt/printf.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
 
-#include <fmt/printf.h>
-
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 
@@ -19,26 +19,35 @@ const tNOMES kTENSOES = {"13.8", "23", "34.5", "69"};
 const tNOMES kPRECISAO = {"2.5", "5", "10"};
 const tNOMES kREATANCIA = {"A", "B", "L", "H"};
 const tNOMES kSIMNAO = {"Sim", "Não"};
-const tNOMES kPOTENCIAS = {"75", "112.5", "150", "225", "300", "500", "750", "1000", "1500", "2000"};
+const tNOMES kPOTENCIAS = {"75",  "112.5", "150",  "225",  "300",
+                           "500", "750",   "1000", "1500", "2000"};
 const char* const kAUTOMATICO = "(automatico)";
 
-void linha(tPROPGRID& vl, const char* key, const std::string& value) { vl.setvalue(key, value); }
+void linha(tPROPGRID& vl, const char* key, const std::string& value) {
+  vl.setvalue(key, value);
+}
 
 void linha(tPROPGRID& vl, const char* key, const std::string& value, const tNOMES& lista) {
   vl.setvalue(key, value);
   vl_picklist(vl, key, lista);
 }
 
-void secao(tPROPGRID& vl, const char* titulo) { vl.setvalue(std::string(" ") + titulo, ""); }
+void secao(tPROPGRID& vl, const char* titulo) {
+  vl.setvalue(std::string(" ") + titulo, "");
+}
 
 std::string nome_em(const tNOMES& nomes, int v) {
   return v >= 0 && v < static_cast<int>(nomes.size()) ? nomes[static_cast<std::size_t>(v)]
-                                                       : nomes.front();
+                                                      : nomes.front();
 }
 
 using tMOSTRA = std::string (*)(double);
-std::string mostra_num(double v) { return num2txt(v); }
-std::string mostra_2(double v) { return real2txt(v, 2); }
+std::string mostra_num(double v) {
+  return num2txt(v);
+}
+std::string mostra_2(double v) {
+  return real2txt(v, 2);
+}
 
 // A real row into a field. A row whose text is still the one shown for the
 // field's value keeps the value at full precision: the grid shows fewer
@@ -205,7 +214,8 @@ void getprop_trafo(tTRAFO& t, const tPROPGRID& vl) {
   simnao(vl, "Paralelo", t.prll);
   texto(vl, "Observações", t.obs);
   real(vl, "Relação X/R", t.xr, 1, 100);
-  if (vl.find("Tensão BT (V)") != nullptr) t.ten_sec = vl_getint(vl, "Tensão BT (V)", 380, 127, 100000);
+  if (vl.find("Tensão BT (V)") != nullptr)
+    t.ten_sec = vl_getint(vl, "Tensão BT (V)", 380, 127, 100000);
 }
 
 std::string gethint_calc(const std::string& key) {

@@ -12,9 +12,9 @@
 
 #include <string>
 
-#include "calculation/prjcalc.h"
-#include "calculation/trafo.h"
-#include "foundation/grade.h"
+#include "core/calculation/prjcalc.h"
+#include "core/calculation/trafo.h"
+#include "core/foundation/grade.h"
 
 namespace tarvinel {
 

@@ -1,9 +1,9 @@
-#include "calculation/calcjson.h"
+#include "core/calculation/calcjson.h"
 
 #include <cmath>
 
-#include "foundation/estado.h"
-#include "foundation/json.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/json.h"
 
 namespace tarvinel {
 

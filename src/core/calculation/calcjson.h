@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "calculation/calcexec.h"
-#include "calculation/prjcalc.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/prjcalc.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "calculation/paginacao.h"
+#include "core/calculation/paginacao.h"
 
 #include <algorithm>
 

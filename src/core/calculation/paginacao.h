@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/paginas.h"
+#include "core/chart/paginas.h"
 
 namespace tarvinel {
 

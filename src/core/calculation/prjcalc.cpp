@@ -1,4 +1,4 @@
-#include "calculation/prjcalc.h"
+#include "core/calculation/prjcalc.h"
 
 #include <fmt/printf.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

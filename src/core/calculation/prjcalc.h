@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "calculation/trafo.h"
-#include "coordination/ajuste_religa.h"
-#include "foundation/projbase.h"
-#include "foundation/stringarq.h"
-#include "foundation/tipos.h"
+#include "core/calculation/trafo.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/foundation/projbase.h"
+#include "core/foundation/stringarq.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

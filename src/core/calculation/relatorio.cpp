@@ -1,14 +1,14 @@
-#include "calculation/relatorio.h"
+#include "core/calculation/relatorio.h"
 
 #include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <numbers>
 
-#include "coordination/ajuste_fuse.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

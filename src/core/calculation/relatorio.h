@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calculation/calcexec.h"
-#include "calculation/prjcalc.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/prjcalc.h"
 
 namespace tarvinel {
 

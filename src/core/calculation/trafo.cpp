@@ -1,10 +1,10 @@
-#include "calculation/trafo.h"
+#include "core/calculation/trafo.h"
 
 #include <fmt/printf.h>
 
 #include <numbers>
 
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

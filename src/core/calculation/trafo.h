@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "foundation/stringarq.h"
-#include "foundation/tipos.h"
+#include "core/foundation/stringarq.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <string_view>
 
-#include "foundation/tipos.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "chart/canvas_rec.h"
+#include "core/chart/canvas_rec.h"
 
 #include <ostream>
 

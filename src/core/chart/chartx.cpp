@@ -1,10 +1,10 @@
-#include "chart/chartx.h"
+#include "core/chart/chartx.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
-#include "foundation/estado.h"
+#include "core/foundation/estado.h"
 
 namespace tarvinel {
 

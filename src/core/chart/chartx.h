@@ -19,8 +19,8 @@
 #include <cstdint>
 #include <string>
 
-#include "chart/canvas.h"
-#include "foundation/tipos.h"
+#include "core/chart/canvas.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

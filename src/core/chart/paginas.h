@@ -9,7 +9,7 @@
 // pixels, so the frame, the curves, the markers and the texts have the same
 // size in millimetres on every device.
 
-#include "chart/canvas.h"
+#include "core/chart/canvas.h"
 
 namespace tarvinel {
 

@@ -1,8 +1,8 @@
-#include "coordination/ajuste.h"
+#include "core/coordination/ajuste.h"
 
 #include <algorithm>
 
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "foundation/grade.h"
-#include "foundation/stringarq.h"
-#include "foundation/tipos.h"
+#include "core/foundation/grade.h"
+#include "core/foundation/stringarq.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

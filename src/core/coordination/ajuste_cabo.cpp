@@ -1,8 +1,8 @@
-#include "coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_cabo.h"
 
 #include <cmath>
 
-#include "chart/chartx.h"
+#include "core/chart/chartx.h"
 
 namespace tarvinel {
 

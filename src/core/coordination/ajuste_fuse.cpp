@@ -1,9 +1,9 @@
-#include "coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_fuse.h"
 
-#include "chart/chartx.h"
-#include "coordination/ajuste_desenho.h"
-#include "curves/elofusivel.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_desenho.h"
+#include "core/curves/elofusivel.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

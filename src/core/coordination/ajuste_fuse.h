@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "coordination/ajuste.h"
+#include "core/coordination/ajuste.h"
 
 namespace tarvinel {
 

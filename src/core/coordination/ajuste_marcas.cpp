@@ -1,10 +1,10 @@
-#include "coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_marcas.h"
 
 #include <fmt/printf.h>
 
-#include "chart/chartx.h"
-#include "coordination/ajuste_desenho.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_desenho.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -1,13 +1,13 @@
-#include "coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_religa.h"
 
 #include <algorithm>
 #include <array>
 #include <climits>
 #include <string_view>
 
-#include "chart/canvas.h"
-#include "chart/chartx.h"
-#include "foundation/numtxt.h"
+#include "core/chart/canvas.h"
+#include "core/chart/chartx.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

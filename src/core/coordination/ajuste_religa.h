@@ -10,8 +10,8 @@
 #include <memory>
 #include <string>
 
-#include "coordination/ajuste.h"
-#include "curves/freliga.h"
+#include "core/coordination/ajuste.h"
+#include "core/curves/freliga.h"
 
 namespace tarvinel {
 

@@ -1,11 +1,11 @@
-#include "coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_texto.h"
 
 #include <algorithm>
 #include <climits>
 
-#include "chart/chartx.h"
-#include "coordination/ajuste_desenho.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_desenho.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

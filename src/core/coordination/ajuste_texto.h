@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "coordination/ajuste.h"
-#include "foundation/tipos.h"
+#include "core/coordination/ajuste.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

@@ -1,12 +1,12 @@
-#include "coordination/ajuste_trafo.h"
+#include "core/coordination/ajuste_trafo.h"
 
 #include <fmt/printf.h>
 
 #include <cmath>
 
-#include "chart/chartx.h"
-#include "coordination/ajuste_desenho.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_desenho.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "coordination/ajuste.h"
-#include "foundation/grade.h"
+#include "core/coordination/ajuste.h"
+#include "core/foundation/grade.h"
 
 namespace tarvinel {
 

@@ -1,12 +1,12 @@
-#include "coordination/coordchart.h"
+#include "core/coordination/coordchart.h"
 
 #include <fmt/printf.h>
 
-#include "coordination/ajuste_texto.h"
-#include "coordination/ajuste_trafo.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "foundation/grade.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/grade.h"
 
 namespace tarvinel {
 

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "chart/canvas.h"
-#include "chart/chartx.h"
-#include "coordination/prjcoord.h"
+#include "core/chart/canvas.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/prjcoord.h"
 
 namespace tarvinel {
 

@@ -1,15 +1,15 @@
-#include "coordination/coordpaginas.h"
+#include "core/coordination/coordpaginas.h"
 
 #include <fmt/printf.h>
 
 #include <algorithm>
 #include <ctime>
 
-#include "chart/chartx.h"
-#include "coordination/ajuste_religa.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

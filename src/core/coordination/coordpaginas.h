@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "chart/paginas.h"
-#include "coordination/coordchart.h"
-#include "foundation/tipos.h"
+#include "core/chart/paginas.h"
+#include "core/coordination/coordchart.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

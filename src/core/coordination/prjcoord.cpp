@@ -1,15 +1,15 @@
-#include "coordination/prjcoord.h"
+#include "core/coordination/prjcoord.h"
 
 #include <array>
 #include <iterator>
 #include <utility>
 
-#include "coordination/ajuste_cabo.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/ajuste_trafo.h"
+#include "core/coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/ajuste_trafo.h"
 
 namespace tarvinel {
 

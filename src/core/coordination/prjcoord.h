@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "coordination/ajuste.h"
-#include "foundation/projbase.h"
-#include "foundation/stringarq.h"
+#include "core/coordination/ajuste.h"
+#include "core/foundation/projbase.h"
+#include "core/foundation/stringarq.h"
 
 namespace tarvinel {
 

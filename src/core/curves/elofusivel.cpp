@@ -1,8 +1,8 @@
-#include "curves/elofusivel.h"
+#include "core/curves/elofusivel.h"
 
 #include <stdexcept>
 
-#include "curves/elos/elos.h"
+#include "core/curves/elos/elos.h"
 
 namespace tarvinel {
 

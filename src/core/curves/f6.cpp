@@ -1,4 +1,4 @@
-#include "curves/f6.h"
+#include "core/curves/f6.h"
 
 namespace tarvinel {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 namespace tarvinel {
 

@@ -2,14 +2,14 @@
 // the program shows for a curve (chart, report, relay test) comes from
 // tFRELIGA::calc.
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <string_view>
 
-#include "curves/f6.h"
+#include "core/curves/f6.h"
 
 namespace tarvinel {
 

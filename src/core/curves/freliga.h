@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/tipos.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

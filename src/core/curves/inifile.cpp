@@ -1,7 +1,8 @@
-#include "curves/inifile.h"
+#include "core/curves/inifile.h"
+
+#include <fmt/format.h>
 
 #include <cmath>
-#include <fmt/format.h>
 #include <stdexcept>
 #include <string_view>
 
@@ -66,7 +67,9 @@ void tMEMSTORE::writeint(const std::string& section, const std::string& name, in
   v.int_ = value;
 }
 
-void tMEMSTORE::removesection(const std::string& section) { secoes.erase(section); }
+void tMEMSTORE::removesection(const std::string& section) {
+  secoes.erase(section);
+}
 
 std::vector<std::string> tMEMSTORE::sectionnames() const {
   std::vector<std::string> r;
@@ -81,7 +84,9 @@ tINIFILEx::tINIFILEx(std::unique_ptr<tSTORE> store) : store_(std::move(store)) {
   if (!store_) store_ = std::make_unique<tMEMSTORE>();
 }
 
-std::string tINIFILEx::curvesection(int position) { return fmt::format("curvas/curva{}", position); }
+std::string tINIFILEx::curvesection(int position) {
+  return fmt::format("curvas/curva{}", position);
+}
 
 void tINIFILEx::loadcurve(const std::string& section, int position, tUSERCURVE& rec) const {
   rec.init();
@@ -96,8 +101,10 @@ void tINIFILEx::loadcurve(const std::string& section, int position, tUSERCURVE& 
   rec.dt = real("dt", 1.0);
   rec.adj = store_->readint(section, "adj").value_or(1) != 0;
   for (int k = 0; k < 16; ++k) {
-    rec.tim[static_cast<std::size_t>(k)] = real(fmt::format("t{}", k), rec.tim[static_cast<std::size_t>(k)]);
-    rec.amp[static_cast<std::size_t>(k)] = real(fmt::format("i{}", k), rec.amp[static_cast<std::size_t>(k)]);
+    rec.tim[static_cast<std::size_t>(k)] =
+        real(fmt::format("t{}", k), rec.tim[static_cast<std::size_t>(k)]);
+    rec.amp[static_cast<std::size_t>(k)] =
+        real(fmt::format("i{}", k), rec.amp[static_cast<std::size_t>(k)]);
   }
 }
 
@@ -163,7 +170,9 @@ void inifile_open(std::unique_ptr<tSTORE> store) {
   instance()->loadcurves();
 }
 
-bool inifile_isopen() { return static_cast<bool>(instance()); }
+bool inifile_isopen() {
+  return static_cast<bool>(instance());
+}
 
 tINIFILEx& inifile() {
   // Before the program opens its store, work on an empty one in memory so
@@ -172,6 +181,8 @@ tINIFILEx& inifile() {
   return *instance();
 }
 
-void inifile_close() { instance().reset(); }
+void inifile_close() {
+  instance().reset();
+}
 
 }  // namespace tarvinel

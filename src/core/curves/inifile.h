@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 namespace tarvinel {
 
@@ -50,7 +50,8 @@ class tMEMSTORE : public tSTORE {
   bool hassection(const std::string& section) const override;
   std::optional<std::string> readtext(const std::string& section,
                                       const std::string& name) const override;
-  std::optional<double> readreal(const std::string& section, const std::string& name) const override;
+  std::optional<double> readreal(const std::string& section,
+                                 const std::string& name) const override;
   std::optional<int> readint(const std::string& section, const std::string& name) const override;
   void writetext(const std::string& section, const std::string& name,
                  const std::string& value) override;

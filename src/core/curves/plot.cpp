@@ -7,9 +7,9 @@
 #include <array>
 #include <cmath>
 
-#include "chart/chartx.h"
-#include "curves/freliga.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/curves/freliga.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -1,12 +1,12 @@
-#include "curves/tripcli.h"
+#include "core/curves/tripcli.h"
 
 #include <fmt/printf.h>
 
 #include <cmath>
 #include <limits>
 
-#include "foundation/json.h"
-#include "foundation/numtxt.h"
+#include "core/foundation/json.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 namespace tarvinel {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 namespace tarvinel {
 

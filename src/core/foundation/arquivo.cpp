@@ -1,4 +1,4 @@
-#include "foundation/arquivo.h"
+#include "core/foundation/arquivo.h"
 
 #include <fcntl.h>
 #include <fmt/format.h>
@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "foundation/codec.h"
+#include "core/foundation/codec.h"
 
 namespace tarvinel {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "foundation/erroarq.h"
+#include "core/foundation/erroarq.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "foundation/erroarq.h"
+#include "core/foundation/erroarq.h"
 
 #include <fmt/format.h>
 

@@ -1,4 +1,4 @@
-#include "foundation/estado.h"
+#include "core/foundation/estado.h"
 
 namespace tarvinel {
 
@@ -12,8 +12,12 @@ tSINK& sink() {
 }
 }  // namespace
 
-void set_sink(tSINK s) { sink() = std::move(s); }
-bool has_sink() { return static_cast<bool>(sink()); }
+void set_sink(tSINK s) {
+  sink() = std::move(s);
+}
+bool has_sink() {
+  return static_cast<bool>(sink());
+}
 void emit_message(const std::string& text) {
   if (sink()) sink()(text);
 }

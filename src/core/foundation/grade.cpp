@@ -1,11 +1,11 @@
-#include "foundation/grade.h"
+#include "core/foundation/grade.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
-#include "foundation/stringarq.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
+#include "core/foundation/stringarq.h"
 
 namespace tarvinel {
 
@@ -120,7 +120,8 @@ void tTABELA::setcolcount(int n) {
   std::vector<std::string> cells(static_cast<std::size_t>(n) * static_cast<std::size_t>(rows_));
   for (int r = 0; r < rows_; ++r)
     for (int c = 0; c < std::min(n, cols_); ++c)
-      cells[static_cast<std::size_t>(r * n + c)] = std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
+      cells[static_cast<std::size_t>(r * n + c)] =
+          std::move(cells_[static_cast<std::size_t>(r * cols_ + c)]);
   cells_ = std::move(cells);
   cols_ = n;
   widths_.resize(static_cast<std::size_t>(n), 64);

@@ -1,4 +1,4 @@
-#include "foundation/json.h"
+#include "core/foundation/json.h"
 
 #include <charconv>
 #include <cmath>

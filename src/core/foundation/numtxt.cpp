@@ -1,4 +1,4 @@
-#include "foundation/numtxt.h"
+#include "core/foundation/numtxt.h"
 
 #include <fmt/printf.h>
 

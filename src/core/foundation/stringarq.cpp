@@ -1,10 +1,10 @@
-#include "foundation/stringarq.h"
+#include "core/foundation/stringarq.h"
 
 #include <algorithm>
 
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -1,13 +1,18 @@
-#include "foundation/tipos.h"
+#include "core/foundation/tipos.h"
+
+#include <fmt/printf.h>
 
 #include <cmath>
-#include <fmt/printf.h>
 #include <numbers>
 
 namespace tarvinel {
 
-double tRECTX::width() const { return std::abs(xh - xl); }
-double tRECTX::height() const { return std::abs(yh - yl); }
+double tRECTX::width() const {
+  return std::abs(xh - xl);
+}
+double tRECTX::height() const {
+  return std::abs(yh - yl);
+}
 
 bool tRECTX::contains(tPOINTX p) const {
   return xl <= p.x && p.x <= xh && yl <= p.y && p.y <= yh;
@@ -25,10 +30,18 @@ tRECTI tRECTX::asrect() const {
   return {trunc_int(xl), trunc_int(yl), trunc_int(xh), trunc_int(yh)};
 }
 
-tCPLX operator+(tCPLX a, tCPLX b) { return {a.r + b.r, a.x + b.x}; }
-tCPLX operator*(tCPLX a, double k) { return {a.r * k, a.x * k}; }
-tCPLX operator*(double k, tCPLX a) { return {a.r * k, a.x * k}; }
-tCPLX operator*(tCPLX a, tCPLX b) { return {a.r * b.r - a.x * b.x, a.r * b.x + b.r * a.x}; }
+tCPLX operator+(tCPLX a, tCPLX b) {
+  return {a.r + b.r, a.x + b.x};
+}
+tCPLX operator*(tCPLX a, double k) {
+  return {a.r * k, a.x * k};
+}
+tCPLX operator*(double k, tCPLX a) {
+  return {a.r * k, a.x * k};
+}
+tCPLX operator*(tCPLX a, tCPLX b) {
+  return {a.r * b.r - a.x * b.x, a.r * b.x + b.r * a.x};
+}
 tCPLX operator/(double k, tCPLX a) {
   const double d = a.r * a.r + a.x * a.x;
   return {k * a.r / d, -k * a.x / d};
@@ -53,6 +66,8 @@ std::string tCPLX::tostr() const {
                       std::atan2(x, r) * 180 / std::numbers::pi);
 }
 
-std::string cor2txt(tCOR c) { return fmt::sprintf("$%06X", static_cast<std::uint32_t>(c)); }
+std::string cor2txt(tCOR c) {
+  return fmt::sprintf("$%06X", static_cast<std::uint32_t>(c));
+}
 
 }  // namespace tarvinel

@@ -63,8 +63,12 @@ struct tCURTO {
   double ICCFTA = 0;
 };
 
-inline tPOINTX pointx(double x, double y) { return {x, y}; }
-inline tCPLX cplx(double r, double x) { return {r, x}; }
+inline tPOINTX pointx(double x, double y) {
+  return {x, y};
+}
+inline tCPLX cplx(double r, double x) {
+  return {r, x};
+}
 
 // Colour: red in bits 0-7, green 8-15, blue 16-23.
 using tCOR = std::int32_t;

@@ -1,11 +1,11 @@
-#include "relaytest/ensaio.h"
+#include "core/relaytest/ensaio.h"
 
 #include <utility>
 
-#include "chart/chartx.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
+#include "core/chart/chartx.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "chart/paginas.h"
-#include "curves/freliga.h"
-#include "foundation/grade.h"
-#include "foundation/projbase.h"
+#include "core/chart/paginas.h"
+#include "core/curves/freliga.h"
+#include "core/foundation/grade.h"
+#include "core/foundation/projbase.h"
 
 namespace tarvinel {
 

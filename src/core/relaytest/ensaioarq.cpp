@@ -19,10 +19,10 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "foundation/arquivo.h"
-#include "foundation/codec.h"
-#include "foundation/numtxt.h"
-#include "relaytest/ensaio.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/codec.h"
+#include "core/foundation/numtxt.h"
+#include "core/relaytest/ensaio.h"
 
 namespace tarvinel {
 

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "chart/chartx.h"
-#include "coordination/coordpaginas.h"
-#include "foundation/estado.h"
-#include "relaytest/ensaio.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/coordpaginas.h"
+#include "core/foundation/estado.h"
+#include "core/relaytest/ensaio.h"
 
 namespace tarvinel {
 

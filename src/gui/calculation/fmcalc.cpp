@@ -1,4 +1,4 @@
-#include "calculation/fmcalc.h"
+#include "gui/calculation/fmcalc.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,19 +12,19 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
-#include "calculation/calccoord.h"
-#include "calculation/calcgrade.h"
-#include "comando.h"
-#include "coordination/coordx.h"
-#include "dialogos.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
-#include "foundation/stringarq.h"
-#include "relatorio_qt.h"
-#include "shell/fmmain.h"
-#include "shell/hints.h"
-#include "vlprop.h"
+#include "core/calculation/calccoord.h"
+#include "core/calculation/calcgrade.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
+#include "core/foundation/stringarq.h"
+#include "gui/comando.h"
+#include "gui/coordination/coordx.h"
+#include "gui/dialogos.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/hints.h"
+#include "gui/vlprop.h"
+#include "platform/relatorio_qt.h"
 
 namespace tarvinel {
 

@@ -14,11 +14,11 @@
 #include <memory>
 #include <string>
 
-#include "calculation/calcexec.h"
-#include "calculation/prjcalc.h"
-#include "calculation/relatorio.h"
-#include "foundation/grade.h"
-#include "shell/fmbase.h"
+#include "core/calculation/calcexec.h"
+#include "core/calculation/prjcalc.h"
+#include "core/calculation/relatorio.h"
+#include "core/foundation/grade.h"
+#include "gui/shell/fmbase.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "coordx.h"
+#include "gui/coordination/coordx.h"
 
 #include <fmt/printf.h>
 
@@ -22,23 +22,23 @@
 #include <algorithm>
 #include <cmath>
 
-#include "comando.h"
-#include "coordimpressao.h"
-#include "coordination/ajuste_cabo.h"
-#include "coordination/ajuste_fuse.h"
-#include "coordination/ajuste_marcas.h"
-#include "coordination/ajuste_religa.h"
-#include "coordination/ajuste_trafo.h"
-#include "curves/janela.h"
-#include "dialogos.h"
-#include "foundation/arquivo.h"
-#include "foundation/numtxt.h"
-#include "listaajustes.h"
-#include "pbchart.h"
-#include "shell/fmmain.h"
-#include "shell/hints.h"
-#include "shell/selfile.h"
-#include "vlprop.h"
+#include "core/coordination/ajuste_cabo.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_marcas.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_trafo.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/numtxt.h"
+#include "gui/comando.h"
+#include "gui/coordination/listaajustes.h"
+#include "gui/coordination/pbchart.h"
+#include "gui/curves/janela.h"
+#include "gui/dialogos.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/hints.h"
+#include "gui/shell/selfile.h"
+#include "gui/vlprop.h"
+#include "platform/coordimpressao.h"
 
 namespace tarvinel {
 

@@ -18,12 +18,12 @@
 #include <memory>
 #include <string>
 
-#include "chart/chartx.h"
-#include "coordination/ajuste_texto.h"
-#include "coordination/coordchart.h"
-#include "coordination/prjcoord.h"
-#include "foundation/grade.h"
-#include "shell/fmbase.h"
+#include "core/chart/chartx.h"
+#include "core/coordination/ajuste_texto.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/prjcoord.h"
+#include "core/foundation/grade.h"
+#include "gui/shell/fmbase.h"
 
 class QCheckBox;
 class QComboBox;

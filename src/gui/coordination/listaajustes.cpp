@@ -1,10 +1,10 @@
-#include "listaajustes.h"
+#include "gui/coordination/listaajustes.h"
 
 #include <QAbstractItemView>
 #include <QPainter>
 #include <QStylePainter>
 
-#include "canvas_qt.h"
+#include "platform/canvas_qt.h"
 
 namespace tarvinel {
 

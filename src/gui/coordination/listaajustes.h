@@ -12,7 +12,7 @@
 #include <QComboBox>
 #include <QStyledItemDelegate>
 
-#include "foundation/tipos.h"
+#include "core/foundation/tipos.h"
 
 namespace tarvinel {
 

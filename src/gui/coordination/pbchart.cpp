@@ -1,9 +1,9 @@
-#include "pbchart.h"
+#include "gui/coordination/pbchart.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "canvas_qt.h"
+#include "platform/canvas_qt.h"
 
 namespace tarvinel {
 

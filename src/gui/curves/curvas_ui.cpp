@@ -1,9 +1,9 @@
-#include "curvas_ui.h"
+#include "gui/curves/curvas_ui.h"
 
 #include <QPointer>
 
-#include "fmcurva.h"
-#include "fmelo.h"
+#include "gui/curves/fmcurva.h"
+#include "gui/curves/fmelo.h"
 
 namespace tarvinel {
 

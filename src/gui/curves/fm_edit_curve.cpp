@@ -1,4 +1,4 @@
-#include "fm_edit_curve.h"
+#include "gui/curves/fm_edit_curve.h"
 
 #include <fmt/printf.h>
 
@@ -19,12 +19,12 @@
 #include <limits>
 #include <string_view>
 
-#include "comando.h"
-#include "dialogos.h"
-#include "foundation/estado.h"
-#include "foundation/numtxt.h"
-#include "foundation/stringarq.h"
-#include "janela.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
+#include "core/foundation/stringarq.h"
+#include "gui/comando.h"
+#include "gui/curves/janela.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 

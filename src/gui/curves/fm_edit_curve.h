@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/freliga.h"
+#include "core/curves/freliga.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -1,4 +1,4 @@
-#include "fmcurva.h"
+#include "gui/curves/fmcurva.h"
 
 #include <fmt/printf.h>
 
@@ -15,14 +15,14 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "canvas_qt.h"
-#include "comando.h"
-#include "curves/freliga.h"
-#include "curves/inifile.h"
-#include "dialogos.h"
-#include "fm_edit_curve.h"
-#include "foundation/numtxt.h"
-#include "janela.h"
+#include "core/curves/freliga.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/numtxt.h"
+#include "gui/comando.h"
+#include "gui/curves/fm_edit_curve.h"
+#include "gui/curves/janela.h"
+#include "gui/dialogos.h"
+#include "platform/canvas_qt.h"
 
 namespace tarvinel {
 

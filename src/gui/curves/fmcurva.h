@@ -14,7 +14,7 @@
 #include <optional>
 #include <string>
 
-#include "chart/chartx.h"
+#include "core/chart/chartx.h"
 
 class QComboBox;
 class QLabel;

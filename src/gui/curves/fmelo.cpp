@@ -1,4 +1,4 @@
-#include "fmelo.h"
+#include "gui/curves/fmelo.h"
 
 #include <QFontMetrics>
 #include <QPushButton>
@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "curves/elofusivel.h"
-#include "dialogos.h"
-#include "janela.h"
+#include "core/curves/elofusivel.h"
+#include "gui/curves/janela.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "relaytest/fmensaio.h"
+#include "gui/relaytest/fmensaio.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,14 +14,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "coordination/pbchart.h"
-#include "curves/janela.h"
-#include "dialogos.h"
-#include "ensaio_qt.h"
-#include "sgtabela.h"
-#include "shell/fmmain.h"
-#include "shell/selfile.h"
-#include "vlprop.h"
+#include "gui/coordination/pbchart.h"
+#include "gui/curves/janela.h"
+#include "gui/dialogos.h"
+#include "gui/sgtabela.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/selfile.h"
+#include "gui/vlprop.h"
+#include "platform/ensaio_qt.h"
 
 namespace tarvinel {
 

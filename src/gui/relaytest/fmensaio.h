@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "chart/chartx.h"
-#include "relaytest/ensaio.h"
-#include "shell/fmbase.h"
+#include "core/chart/chartx.h"
+#include "core/relaytest/ensaio.h"
+#include "gui/shell/fmbase.h"
 
 class QCheckBox;
 class QPushButton;

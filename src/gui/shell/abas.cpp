@@ -1,9 +1,9 @@
-#include "abas.h"
+#include "gui/shell/abas.h"
 
 #include <QWidget>
 #include <algorithm>
 
-#include "shell/fmbase.h"
+#include "gui/shell/fmbase.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "shell/about.h"
+#include "gui/shell/about.h"
 
 #include <QFile>
 #include <QFont>
@@ -7,11 +7,11 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "curves/inifile.h"
-#include "dialogos.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "shell/icones.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "gui/dialogos.h"
+#include "gui/shell/icones.h"
 
 // The resource lives in the static widget library; naming it here keeps the
 // linker from dropping it. Q_INIT_RESOURCE must be used outside a namespace.

@@ -1,4 +1,4 @@
-#include "shell/ajuda.h"
+#include "gui/shell/ajuda.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "dialogos.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 
@@ -65,7 +65,7 @@ void abre_manual() {
 
 std::string pasta_exemplos(const std::string& pasta_programa) {
   const QDir pasta(QString::fromStdString(pasta_programa));
-  for (const QString rel :
+  for (const QString& rel :
        {QStringLiteral("exemplos"), QStringLiteral("../share/tarvinel/exemplos")}) {
     const QString p = QDir::cleanPath(pasta.absoluteFilePath(rel));
     if (QFileInfo(p).isDir()) return p.toStdString();

@@ -1,4 +1,4 @@
-#include "fmbase.h"
+#include "gui/shell/fmbase.h"
 
 #include <fmt/format.h>
 
@@ -11,11 +11,11 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
-#include "dialogos.h"
-#include "foundation/arquivo.h"
-#include "foundation/estado.h"
-#include "foundation/projbase.h"
-#include "shell/selfile.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
+#include "core/foundation/projbase.h"
+#include "gui/dialogos.h"
+#include "gui/shell/selfile.h"
 
 namespace tarvinel {
 

@@ -1,4 +1,4 @@
-#include "fmmain.h"
+#include "gui/shell/fmmain.h"
 
 #include <fmt/format.h>
 
@@ -18,17 +18,17 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "comando.h"
-#include "dialogos.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "shell/ajuda.h"
-#include "shell/hints.h"
-#include "shell/icones.h"
-#include "shell/menuhint.h"
-#include "shell/msglog.h"
-#include "shell/selfile.h"
-#include "shell/tabstrip.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "gui/comando.h"
+#include "gui/dialogos.h"
+#include "gui/shell/ajuda.h"
+#include "gui/shell/hints.h"
+#include "gui/shell/icones.h"
+#include "gui/shell/menuhint.h"
+#include "gui/shell/msglog.h"
+#include "gui/shell/selfile.h"
+#include "gui/shell/tabstrip.h"
 
 namespace tarvinel {
 

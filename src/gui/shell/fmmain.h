@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "shell/abas.h"
-#include "shell/fmbase.h"
-#include "shell/recentes.h"
-#include "shell/tipodoc.h"
+#include "gui/shell/abas.h"
+#include "gui/shell/fmbase.h"
+#include "gui/shell/recentes.h"
+#include "gui/shell/tipodoc.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "shell/fmnovo.h"
+#include "gui/shell/fmnovo.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -11,13 +11,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "comando.h"
-#include "dialogos.h"
-#include "foundation/contato.h"
-#include "foundation/estado.h"
-#include "shell/ajuda.h"
-#include "shell/icones.h"
-#include "shell/recentes.h"
+#include "core/foundation/contato.h"
+#include "core/foundation/estado.h"
+#include "gui/comando.h"
+#include "gui/dialogos.h"
+#include "gui/shell/ajuda.h"
+#include "gui/shell/icones.h"
+#include "gui/shell/recentes.h"
 
 namespace tarvinel {
 
@@ -45,9 +45,7 @@ TfmNOVO::TfmNOVO(tRECENTES& recentes, tACOES acoes, tABRIR abrir, QWidget* paren
     // A tool window of the main window: the window system keeps it above the
     // main window only, so the modal windows the main window opens while it
     // is shown (questions, "Sobre", the curve editor) come up above it.
-    : QWidget(parent, Qt::Tool),
-      recentes_(recentes),
-      abrir_(std::move(abrir)) {
+    : QWidget(parent, Qt::Tool), recentes_(recentes), abrir_(std::move(abrir)) {
   resize(660, 520);
   auto* lay = new QVBoxLayout(this);
   titulo(lay, QStringLiteral("Criar novo arquivo ou abrir um salvo..."), this);

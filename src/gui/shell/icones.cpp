@@ -1,4 +1,4 @@
-#include "icones.h"
+#include "gui/shell/icones.h"
 
 #include <QApplication>
 #include <QIconEngine>

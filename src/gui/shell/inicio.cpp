@@ -1,4 +1,4 @@
-#include "inicio.h"
+#include "gui/shell/inicio.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -6,10 +6,10 @@
 #include <QTranslator>
 #include <clocale>
 
-#include "curves/elofusivel.h"
-#include "curves/inifile.h"
-#include "foundation/estado.h"
-#include "shell/recentes.h"
+#include "core/curves/elofusivel.h"
+#include "core/curves/inifile.h"
+#include "core/foundation/estado.h"
+#include "gui/shell/recentes.h"
 
 namespace tarvinel {
 

@@ -1,9 +1,9 @@
-#include "shell/instala.h"
+#include "gui/shell/instala.h"
 
-#include "shell/about.h"
-#include "shell/ajuda.h"
-#include "shell/fmmain.h"
-#include "shell/fmnovo.h"
+#include "gui/shell/about.h"
+#include "gui/shell/ajuda.h"
+#include "gui/shell/fmmain.h"
+#include "gui/shell/fmnovo.h"
 
 namespace tarvinel {
 

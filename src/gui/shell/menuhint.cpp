@@ -1,4 +1,4 @@
-#include "menuhint.h"
+#include "gui/shell/menuhint.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QToolTip>
 
-#include "shell/hints.h"
+#include "gui/shell/hints.h"
 
 namespace tarvinel {
 

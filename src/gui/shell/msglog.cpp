@@ -1,4 +1,4 @@
-#include "msglog.h"
+#include "gui/shell/msglog.h"
 
 #include <fmt/format.h>
 

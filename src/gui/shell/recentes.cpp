@@ -1,4 +1,4 @@
-#include "recentes.h"
+#include "gui/shell/recentes.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,8 +6,8 @@
 #include <QString>
 #include <algorithm>
 
-#include "foundation/arquivo.h"
-#include "foundation/codec.h"
+#include "core/foundation/arquivo.h"
+#include "core/foundation/codec.h"
 
 namespace tarvinel {
 

@@ -1,9 +1,9 @@
-#include "selfile.h"
+#include "gui/shell/selfile.h"
 
 #include <filesystem>
 
-#include "curves/inifile.h"
-#include "dialogos.h"
+#include "core/curves/inifile.h"
+#include "gui/dialogos.h"
 
 namespace tarvinel {
 

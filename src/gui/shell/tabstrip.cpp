@@ -1,11 +1,11 @@
-#include "tabstrip.h"
+#include "gui/shell/tabstrip.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
-#include "shell/abas.h"
-#include "shell/fmbase.h"
+#include "gui/shell/abas.h"
+#include "gui/shell/fmbase.h"
 
 namespace tarvinel {
 

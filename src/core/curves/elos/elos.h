@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "curves/elofusivel.h"
+#include "core/curves/elofusivel.h"
 
 namespace tarvinel::elos {
 

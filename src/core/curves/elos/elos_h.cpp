@@ -12,7 +12,7 @@
 // each stays right of the inrush checks for a transformer of its size (12 x
 // rated current at 0.1 s, 25 x at 0.01 s).
 
-#include "curves/elos/elos.h"
+#include "core/curves/elos/elos.h"
 
 namespace tarvinel::elos {
 

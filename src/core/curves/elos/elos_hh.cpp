@@ -17,7 +17,7 @@
 // (partly to 125HH and 200HH, not at all further away), so neighbouring
 // ratings stay evenly spaced.
 
-#include "curves/elos/elos.h"
+#include "core/curves/elos/elos.h"
 
 namespace tarvinel::elos {
 

@@ -32,7 +32,7 @@
 // slower than 0.01 s the curve continues to 0.01 s with constant I^2 t.
 // scripts/elos_kt.py computes these tables.
 
-#include "curves/elos/elos.h"
+#include "core/curves/elos/elos.h"
 
 namespace tarvinel::elos {
 
