@@ -1,5 +1,7 @@
 #include "gui/dialogos.h"
 
+#include "core/foundation/numtxt.h"
+#include "core/foundation/tipos.h"
 #include "gui/dialogos_qt.h"
 
 namespace tarvinel {
@@ -51,6 +53,21 @@ bool tem_seletor_curva() {
 }
 bool tem_seletor_elo() {
   return static_cast<bool>(seletor_elo());
+}
+
+std::optional<std::string> escolhe_botao(const std::string& key, const std::string& atual) {
+  if (key == "Cor") {
+    const std::optional<std::uint32_t> c =
+        dialogos().cor(static_cast<std::uint32_t>(txt2int(atual, 0, 0, 0)));
+    if (!c) return std::nullopt;
+    return cor2txt(static_cast<tCOR>(*c & 0xFFFFFF));
+  }
+  const std::string curva = "Curva Principal";
+  if (key.size() >= curva.size() &&
+      key.compare(key.size() - curva.size(), curva.size(), curva) == 0)
+    return dialogos().curva(atual);
+  if (key.find("ELO") != std::string::npos) return dialogos().elo(atual);
+  return std::nullopt;
 }
 
 }  // namespace tarvinel

@@ -80,4 +80,12 @@ void set_seletor_elo(tSELETOR f);
 bool tem_seletor_curva();
 bool tem_seletor_elo();
 
+// The chooser behind the "..." button of a grid row, by the row's key, for
+// every grid of the program: the colour dialog for "Cor" (the answer as
+// "$BBGGRR", only the colour's 24 bits), the curve browser for a
+// "Curva Principal" row (also "FASE."/"NEUT." ones), the fuse-link chooser for
+// a row naming "ELO". The chosen text; nothing when cancelled or when the row
+// has no chooser.
+std::optional<std::string> escolhe_botao(const std::string& key, const std::string& atual);
+
 }  // namespace tarvinel

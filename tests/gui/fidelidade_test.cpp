@@ -135,3 +135,38 @@ TEST_F(tFIDELIDADE, ArquivoAbertoVemParaAFrenteEExemploAbreComoNovo) {
 
 }  // namespace
 }  // namespace tarvinel::teste
+
+namespace tarvinel::teste {
+namespace {
+
+// One rule for every grid's "..." button: which chooser opens, and the colour
+// keeps only its 24 bits, in the calculation's relay grids as in the chart's.
+TEST(EscolheBotao, MesmaRegraEmTodaGrade) {
+  struct tCASO {
+    const char* key;
+    const char* esperado;  // nullptr: no chooser
+  };
+  const tCASO casos[] = {
+      {"Cor", "$0000FF"},
+      {"FASE.Curva Principal", "IEC-VI"},
+      {"Curva Principal", "IEC-VI"},
+      {"NEUT.Curva Principal", "IEC-VI"},
+      {"1° ELO", "25K"},
+      {"Nome", nullptr},
+  };
+  tROTEIRO dlg;
+  for (const auto& c : casos) {
+    dlg->cores = {0xFF0000FFu};
+    dlg->curvas = {std::string("IEC-VI")};
+    dlg->elos = {std::string("25K")};
+    const auto r = escolhe_botao(c.key, "");
+    if (c.esperado == nullptr) {
+      EXPECT_FALSE(r.has_value()) << c.key;
+    } else {
+      EXPECT_EQ(r.value_or("(nada)"), c.esperado) << c.key;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvinel::teste

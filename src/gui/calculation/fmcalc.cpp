@@ -288,14 +288,7 @@ void TfmCALC::botao_rele(tVLPROP* v, const QString& qkey) {
   if (vl == nullptr) return;
   const std::string key = qkey.toStdString();
   const std::string atual = vl->value(key);
-  if (key == "Cor") {
-    if (auto c = dialogos().cor(static_cast<std::uint32_t>(txt2int(atual, 0, 0, 0))))
-      vl->setvalue(key, cor2txt(static_cast<tCOR>(*c)));
-  } else if (key.find("ELO") != std::string::npos) {
-    if (auto e = dialogos().elo(atual)) vl->setvalue(key, *e);
-  } else {
-    if (auto c = dialogos().curva(atual)) vl->setvalue(key, *c);
-  }
+  if (const auto novo = escolhe_botao(key, atual)) vl->setvalue(key, *novo);
   if (vl->value(key) != atual) marcaalterado();
 }
 

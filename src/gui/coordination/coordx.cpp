@@ -61,11 +61,6 @@ std::string texto_entrada(int i, const tAJUSTE& a) {
   return fmt::sprintf("%d) %s: %s", i + 1, a.paramname, a.caption);
 }
 
-// The rows whose "..." opens the curve browser.
-bool linha_curva(const std::string& key) {
-  return key == "FASE.Curva Principal" || key == "NEUT.Curva Principal" || key == "Curva Principal";
-}
-
 std::unique_ptr<tAJUSTE> novo_ajuste(tNOVOAJUSTE tag) {
   switch (tag) {
     case tNOVOAJUSTE::religa:
@@ -549,17 +544,7 @@ void TfmCOORD::hint_item(const std::string& key) {
 
 void TfmCOORD::botao_item(const std::string& key) {
   if (ajsel == nullptr || vlitem.find(key) == nullptr) return;
-  const std::string atual = vlitem.value(key);
-  std::optional<std::string> novo;
-  if (key == "Cor") {
-    const std::optional<std::uint32_t> c =
-        dialogos().cor(static_cast<std::uint32_t>(txt2int(atual, 0, 0, 0)));
-    if (c) novo = cor2txt(static_cast<tCOR>(*c & 0xFFFFFF));
-  } else if (linha_curva(key)) {
-    novo = dialogos().curva(atual);
-  } else if (key.find("ELO") != std::string::npos) {
-    novo = dialogos().elo(atual);
-  }
+  const std::optional<std::string> novo = escolhe_botao(key, vlitem.value(key));
   if (!novo) return;
   vlitem.setvalue(key, *novo);
   btAPLICAR->setEnabled(true);
