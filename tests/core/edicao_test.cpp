@@ -12,9 +12,9 @@
 #include "core/coordination/ajuste_religa.h"
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/prjcoord.h"
-#include "core/foundation/estado.h"
 #include "core/foundation/grade.h"
 #include "core/foundation/stringarq.h"
+#include "registro.h"
 
 using namespace tarvinel;
 
@@ -33,15 +33,6 @@ void carrega(tPRJCOORD& p, const std::vector<std::string>& ls) {
   while (arq.next())
     if (arq.line == "projeto-coord{") p.loadblock(arq);
 }
-
-// Every message of the log while the object lives.
-struct tLOG {
-  std::vector<std::string> msgs;
-  tLOG() {
-    set_sink([this](const std::string& m) { msgs.push_back(m); });
-  }
-  ~tLOG() { set_sink(nullptr); }
-};
 
 }  // namespace
 
@@ -147,9 +138,9 @@ TEST(Edicao, TextoColadoNaoQuebraOArquivo) {
   vl.setvalue("Observações", "ver\r\n}\r\nprojeto\tantigo");
   tLOG log;
   a->getprop(vl);
-  EXPECT_EQ(log.msgs.size(), 2u);
-  for (const auto& m : log.msgs) EXPECT_EQ(m.find('#'), 0u) << m;
-  EXPECT_NE(log.msgs.at(0).find("\"Nome\""), std::string::npos) << log.msgs.at(0);
+  EXPECT_EQ(log.linhas.size(), 2u);
+  for (const auto& m : log.linhas) EXPECT_EQ(m.find('#'), 0u) << m;
+  EXPECT_NE(log.linhas.at(0).find("\"Nome\""), std::string::npos) << log.linhas.at(0);
 
   carrega(*p, linhas(*p));
   ASSERT_EQ(p->ajustes.count(), n);

@@ -363,20 +363,28 @@ void TfmCOORD::showprop() {
 }
 
 void TfmCOORD::getprop() {
+  getprojeto();
+  // Edits of the selected setting still waiting for Apply belong to the
+  // document as the user sees it: saving takes them in as Apply would.
+  if (btAPLICAR->isEnabled()) aplicaitem();
+}
+
+void TfmCOORD::getprojeto() {
   proj->titulo = vl_gettexto(vlprop, "Título", proj->titulo);
   proj->subestacao = vl_gettexto(vlprop, "Subestação", proj->subestacao);
   proj->alimentador = vl_gettexto(vlprop, "Alimentador", proj->alimentador);
   proj->projetista = vl_gettexto(vlprop, "Responsavel", proj->projetista);
   proj->ten_nom = vl_getreal(vlprop, "Tensão primária [kV]", 13.8, 0.1, 100);
-  // Edits of the selected setting still waiting for Apply belong to the
-  // document as the user sees it: saving takes them in as Apply would.
-  if (ajsel != nullptr && btAPLICAR->isEnabled()) {
+}
+
+void TfmCOORD::aplicaitem() {
+  if (ajsel != nullptr) {
     ajsel->getprop(vlitem);
     ajsel->showprop(vlitem);
     showitens(true);
-    btAPLICAR->setEnabled(false);
-    redesenha();
   }
+  btAPLICAR->setEnabled(false);
+  redesenha();
 }
 
 void TfmCOORD::loadfromfile(const std::string& filename) {
@@ -478,12 +486,10 @@ bool TfmCOORD::seleciona(int i) {
 
 void TfmCOORD::aplicar() {
   changed = true;
-  btAPLICAR->setEnabled(true);  // getprop takes the selected setting's grid
-  getprop();
+  getprojeto();
+  aplicaitem();
   showprop();
   emit captionchanged();
-  redesenha();
-  btAPLICAR->setEnabled(false);
 }
 
 void TfmCOORD::pmAjusteClick(tNOVOAJUSTE tag) {

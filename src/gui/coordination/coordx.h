@@ -99,6 +99,11 @@ class TfmCOORD : public tFMBASE {
   bool seleciona(int i);
   // "Aplicar Alterações".
   void aplicar();
+  // The general grid into the project.
+  void getprojeto();
+  // The selected setting's grid into the setting, shown again and drawn;
+  // nothing is left for Apply.
+  void aplicaitem();
   // An entry of the add menu: a new setting of that class at the end of the
   // list, selected.
   void pmAjusteClick(tNOVOAJUSTE tag);
