@@ -418,7 +418,13 @@ TEST_F(prjcoord, BlocoDesconhecidoEmCadaLeitorNaoLevaOResto) {
     auto p = prjcoord_novo();
     tLOG log;
     p->loadfromfile(arquivo("k.coord", texto));
-    const bool obsoleto = ajuste_por_bloco(std::string(opener))->obsolete;
+    const std::unique_ptr<tAJUSTE> novo = ajuste_por_bloco(std::string(opener));
+    const bool obsoleto = novo->obsolete;
+    // The kinds table and the kind's own writer agree on the opener.
+    tSTRINGARQ escrito;
+    novo->exportprop(escrito);
+    ASSERT_GT(escrito.count(), 0);
+    EXPECT_EQ(escrito[0].substr(escrito[0].find_first_not_of('\t')), opener);
     ASSERT_EQ(p->ajustes.count(), obsoleto ? 1 : 2);
     if (!obsoleto) {
       EXPECT_EQ(p->ajustes.Getajustes(0)->caption, "lido");

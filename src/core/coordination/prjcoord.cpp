@@ -1,7 +1,5 @@
 #include "core/coordination/prjcoord.h"
 
-#include <array>
-#include <iterator>
 #include <utility>
 
 #include "core/coordination/ajuste_cabo.h"
@@ -10,6 +8,7 @@
 #include "core/coordination/ajuste_religa.h"
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/tipos_ajuste.h"
 
 namespace tarvinel {
 
@@ -71,43 +70,6 @@ void tPRJCOORD::loadfromfile(const std::string& filename) {
     vazio = true;
     loadblock(arq);
   });
-}
-
-namespace {
-
-template <class T>
-std::unique_ptr<tAJUSTE> cria() {
-  return std::make_unique<T>();
-}
-
-struct tBLOCO {
-  std::string_view opener;
-  std::unique_ptr<tAJUSTE> (*cria)();
-};
-
-constexpr tBLOCO kBLOCOS[] = {
-    {"ajuste-religador{", cria<tAJUSTE_RELIGA>}, {"ajuste-curva{", cria<tAJUSTE_CURVA>},
-    {"ajuste-iccminmax{", cria<tAJUSTE_MINMAX>}, {"ajuste-defit{", cria<tAJUSTE_DEFIT>},
-    {"ajuste-trafo{", cria<tAJUSTE_TRAFO>},      {"ajuste-inrush{", cria<tAJUSTE_INRUSH>},
-    {"ajuste-fusek{", cria<tAJUSTE_FUSE>},       {"ajuste-cabo{", cria<tAJUSTE_CABO>},
-    {"ajuste-texto{", cria<tAJUSTE_TEXTO>},
-};
-
-}  // namespace
-
-std::span<const std::string_view> blocos_ajuste() {
-  static const auto nomes = [] {
-    std::array<std::string_view, std::size(kBLOCOS)> n{};
-    for (std::size_t i = 0; i < n.size(); ++i) n[i] = kBLOCOS[i].opener;
-    return n;
-  }();
-  return nomes;
-}
-
-std::unique_ptr<tAJUSTE> ajuste_por_bloco(const std::string& opener) {
-  for (const tBLOCO& b : kBLOCOS)
-    if (opener == b.opener) return b.cria();
-  return nullptr;
 }
 
 std::unique_ptr<tPRJCOORD> prjcoord_novo() {

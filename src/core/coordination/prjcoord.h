@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/coordination/ajuste.h"
+#include "core/coordination/tipos_ajuste.h"
 #include "core/foundation/projbase.h"
 #include "core/foundation/stringarq.h"
 
@@ -51,12 +52,6 @@ class tPRJCOORD : public tPROJBASE {
   // skipped as a unit, with a warning in the message log.
   void loadblock(tSTRINGARQ& arq);
 };
-
-// The class factory of the file: a new setting, with its kind's defaults, for
-// a block opener such as "ajuste-trafo{"; null for any other line.
-std::unique_ptr<tAJUSTE> ajuste_por_bloco(const std::string& opener);
-// The openers the factory knows.
-std::span<const std::string_view> blocos_ajuste();
 
 // A new chart as the program makes it: the relay counter reset, then the
 // example project ("Concessionária" and "Cliente" relays).

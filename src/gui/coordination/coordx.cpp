@@ -61,28 +61,6 @@ std::string texto_entrada(int i, const tAJUSTE& a) {
   return fmt::sprintf("%d) %s: %s", i + 1, a.paramname, a.caption);
 }
 
-std::unique_ptr<tAJUSTE> novo_ajuste(tNOVOAJUSTE tag) {
-  switch (tag) {
-    case tNOVOAJUSTE::religa:
-      return std::make_unique<tAJUSTE_RELIGA>();
-    case tNOVOAJUSTE::cabo:
-      return std::make_unique<tAJUSTE_CABO>();
-    case tNOVOAJUSTE::minmax:
-      return std::make_unique<tAJUSTE_MINMAX>();
-    case tNOVOAJUSTE::trafo:
-      return std::make_unique<tAJUSTE_TRAFO>();
-    case tNOVOAJUSTE::inrush:
-      return std::make_unique<tAJUSTE_INRUSH>();
-    case tNOVOAJUSTE::fuse:
-      return std::make_unique<tAJUSTE_FUSE>();
-    case tNOVOAJUSTE::curva:
-      return std::make_unique<tAJUSTE_CURVA>();
-    case tNOVOAJUSTE::texto:
-      return std::make_unique<tAJUSTE_TEXTO>();
-  }
-  return nullptr;
-}
-
 // "Any key pressed in vlPROP" counts as an edit of the general data.
 class tTECLAS : public QObject {
  public:
@@ -327,14 +305,11 @@ void TfmCOORD::criacontroles() {
 void TfmCOORD::criamenu() {
   pmAJUSTE = new QMenu(btADD);
   pmAJUSTE->setObjectName(QStringLiteral("pmAJUSTE"));
-  const char* entradas[] = {
-      "Ajuste Rele/Religador", "Curva de dano em cabo", "ICC min/max/nom",   "Ponto ANSI",
-      "Corrente InRush",       "Elo fusível",           "Curva de proteção", "Texto/Simbolo"};
-  for (int tag = 0; tag < 8; ++tag) {
-    QAction* a = pmAJUSTE->addAction(QString::fromUtf8(entradas[tag]));
-    a->setData(tag);
-    connect(a, &QAction::triggered, this,
-            [this, tag] { comando([&] { pmAjusteClick(static_cast<tNOVOAJUSTE>(tag)); }); });
+  for (const tTIPOAJUSTE& tipo : tipos_ajuste()) {
+    if (tipo.menu.empty()) continue;
+    QAction* a =
+        pmAJUSTE->addAction(QString::fromUtf8(tipo.menu.data(), qsizetype(tipo.menu.size())));
+    connect(a, &QAction::triggered, this, [this, &tipo] { comando([&] { pmAjusteClick(tipo); }); });
   }
   btADD->setMenu(pmAJUSTE);
 }
@@ -492,8 +467,8 @@ void TfmCOORD::aplicar() {
   emit captionchanged();
 }
 
-void TfmCOORD::pmAjusteClick(tNOVOAJUSTE tag) {
-  std::unique_ptr<tAJUSTE> a = novo_ajuste(tag);
+void TfmCOORD::pmAjusteClick(const tTIPOAJUSTE& tipo) {
+  std::unique_ptr<tAJUSTE> a = tipo.cria();
   if (!a) return;
   proj->ajustes.add(std::move(a));
   marcaalterado();

@@ -41,18 +41,6 @@ class tLISTAAJUSTES;
 class tPBCHART;
 class tVLPROP;
 
-// Classes of the add menu, by tag (position in the menu).
-enum class tNOVOAJUSTE {
-  religa = 0,
-  cabo = 1,
-  minmax = 2,
-  trafo = 3,
-  inrush = 4,
-  fuse = 5,
-  curva = 6,
-  texto = 7
-};
-
 class TfmCOORD : public tFMBASE {
   Q_OBJECT
 
@@ -104,9 +92,9 @@ class TfmCOORD : public tFMBASE {
   // The selected setting's grid into the setting, shown again and drawn;
   // nothing is left for Apply.
   void aplicaitem();
-  // An entry of the add menu: a new setting of that class at the end of the
+  // An entry of the add menu: a new setting of that kind at the end of the
   // list, selected.
-  void pmAjusteClick(tNOVOAJUSTE tag);
+  void pmAjusteClick(const tTIPOAJUSTE& tipo);
   // "-": the selected setting removed and destroyed, no question.
   void excluir();
   // The arrows: -1 up, +1 down.
