@@ -43,9 +43,6 @@ std::string F(const char* formato, double x) {
 std::string D(long long n) {
   return fmt::sprintf("%d", n);
 }
-long long trunca(double x) {
-  return static_cast<long long>(x);
-}
 
 // A calculated project. The relay defaults depend on how many relays the
 // process has created (religacount): the count starts again so that the

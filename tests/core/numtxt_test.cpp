@@ -67,6 +67,22 @@ TEST(NumeroTexto, ArredondamentoDeMetadesParaPar) {
   EXPECT_EQ(int2txt(-42), "-42");
 }
 
+TEST(NumeroTexto, TruncaParaInteiroSemEstourar) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double x;
+    long long n;
+  } cases[] = {
+      {2.99, 2},
+      {-2.99, -2},
+      {-0.5, 0},
+      {1e30, 9000000000000000000LL},
+      {-inf, -9000000000000000000LL},
+      {std::numeric_limits<double>::quiet_NaN(), 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(trunca(c.x), c.n) << "x=" << c.x;
+}
+
 TEST(NumeroTexto, PalavrasDeCorrenteETempoDefinidos) {
   EXPECT_EQ(idef2txt(0), "OFF");
   EXPECT_EQ(idef2txt(1), "MIN");

@@ -23,14 +23,6 @@ std::string C(tCPLX z) {
   return z.tostr();
 }
 
-// "%d" of a real truncated toward zero, clipped so that the conversion never
-// overflows.
-long long trunca(double v) {
-  constexpr double lim = 9.0e18;
-  if (std::isnan(v)) return 0;
-  return static_cast<long long>(std::clamp(v, -lim, lim));
-}
-
 std::string agora() {
   const std::time_t t = std::time(nullptr);
   std::tm tm{};

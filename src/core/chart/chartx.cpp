@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/foundation/estado.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 
@@ -22,14 +23,6 @@ bool placeable(tPOINTX rl) {
 
 bool isnanpt(tPOINTX p) {
   return std::isnan(p.x) || std::isnan(p.y);
-}
-
-// Integer part for a label; clamped so that no conversion overflows.
-long long trunc_ll(double v) {
-  if (std::isnan(v)) return 0;
-  if (v >= 9.0e18) return 9000000000000000000LL;
-  if (v <= -9.0e18) return -9000000000000000000LL;
-  return static_cast<long long>(v);
 }
 
 }  // namespace
@@ -196,11 +189,11 @@ void tCHARTX::currentgrid() {
         if (curveditor) v *= mul_vis;
         std::string txt;
         if (curveditor)
-          txt = fmt::sprintf("%d", trunc_ll(v));
+          txt = fmt::sprintf("%d", trunca(v));
         else if (v >= 1000)
-          txt = fmt::sprintf("%dkA", trunc_ll(v / 1000));
+          txt = fmt::sprintf("%dkA", trunca(v / 1000));
         else
-          txt = fmt::sprintf("%dA", trunc_ll(v));
+          txt = fmt::sprintf("%dA", trunca(v));
         const double tw = canvas->textwidth(txt);
         canvas->textout(pix(p.x - tw / 2), pix(p.y + 10), txt);
       }
@@ -235,7 +228,7 @@ void tCHARTX::timegrid() {
       else if (q == 1)
         txt = "0.1s";
       else
-        txt = fmt::sprintf("%ds", trunc_ll(s));
+        txt = fmt::sprintf("%ds", trunca(s));
       const double tw = canvas->textwidth(txt);
       const double th = canvas->textheight(txt);
       canvas->textout(pix(p.x - tw - 5), pix(p.y - th / 2), txt);

@@ -35,8 +35,8 @@ void tAJUSTE_MINMAX::getprop(const tPROPGRID& vl) {
 }
 
 void tAJUSTE_MINMAX::drawto(tCHARTX& chart) {
-  drawicc(chart, fmt::sprintf("ICCmin: %dA", inteiro(iccmin)), color, iccmin);
-  drawicc(chart, fmt::sprintf("ICCmax: %dA", inteiro(iccmax)), color, iccmax);
+  drawicc(chart, fmt::sprintf("ICCmin: %dA", trunca(iccmin)), color, iccmin);
+  drawicc(chart, fmt::sprintf("ICCmax: %dA", trunca(iccmax)), color, iccmax);
   drawicc(chart, fmt::sprintf("Inom: %.1fA", inom), color, inom);
 }
 

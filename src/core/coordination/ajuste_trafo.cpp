@@ -58,8 +58,8 @@ void tAJUSTE_TRAFO::drawto(tCHARTX& chart) {
   const double mult = 100 / zp;
   const double t = 1250 / (mult * mult);
   if (!noeixo(ifase) || !noeixo(ineutro) || !noeixo(t)) return;
-  if (chart.show_fase) drawansi(chart, fmt::sprintf("%dF", inteiro(kva)), ifase, t);
-  if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", inteiro(kva)), ineutro, t);
+  if (chart.show_fase) drawansi(chart, fmt::sprintf("%dF", trunca(kva)), ifase, t);
+  if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", trunca(kva)), ineutro, t);
 }
 
 void tAJUSTE_TRAFO::drawansi(tCHARTX& chart, const std::string& label, double i, double t) const {
@@ -183,7 +183,7 @@ void tAJUSTE_INRUSH::drawmark(tCHARTX& chart, double i) const {
   const double w = cv->textwidth("o");
   if (chart.showlegend) {
     chart.textout(p.x, p.y - 2 * w, caption, 1, false);
-    chart.textout(p.x, p.y + 2 * w, fmt::sprintf("%dA", inteiro(i)), 1, false);
+    chart.textout(p.x, p.y + 2 * w, fmt::sprintf("%dA", trunca(i)), 1, false);
   }
   cv->setbrushstyle(tBRUSHSTYLE::solid);
   cv->setbrushcolor(color);

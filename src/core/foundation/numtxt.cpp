@@ -16,6 +16,12 @@ double roundeven(double x) {
   return r + 0.0;  // no "-0"
 }
 
+long long trunca(double v) {
+  constexpr double lim = 9.0e18;
+  if (std::isnan(v)) return 0;
+  return static_cast<long long>(std::clamp(v, -lim, lim));
+}
+
 std::string num2txt(double x) {
   if (x < 10) return fmt::sprintf("%.3f", x);
   if (x < 1000) return fmt::sprintf("%.1f", x);

@@ -51,4 +51,9 @@ double txt2tdef(std::string_view s, double def, double min, double max);
 // Rounds to the nearest integer, halves to even (banker's rounding).
 double roundeven(double x);
 
+// Integer part of a value for a "%d" text, truncated toward zero; NaN gives 0
+// and the value is clamped to +-9e18, so that a huge value read from a
+// damaged file never overflows the conversion.
+long long trunca(double v);
+
 }  // namespace tarvinel
