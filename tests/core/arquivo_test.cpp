@@ -174,6 +174,31 @@ TEST_F(arquivo, FailedWriteKeepsThePreviousFile) {
   EXPECT_EQ(entries(dir_), (std::vector<std::string>{"a.coord"}));
 }
 
+TEST(arquivo_nome, PartesDoCaminho) {
+  const struct {
+    const char* path;
+    const char* nome;
+    const char* ext;
+    const char* sem_ext;
+    bool coord;  // tem_extensao(path, ".coord")
+  } rows[] = {
+      {"/x/y/estudo.coord", "estudo.coord", ".coord", "estudo", true},
+      {"C:\\Estudos\\SE.COORD", "SE.COORD", ".COORD", "SE", true},
+      {"/x.d/sem extensao", "sem extensao", "", "sem extensao", false},
+      {"a.tar.coord.bak", "a.tar.coord.bak", ".bak", "a.tar.coord", false},
+      {"/x/.coord", ".coord", ".coord", "", true},
+      {"/x/ponto.", "ponto.", ".", "ponto", false},
+      {"/x/pasta.coord/", "", "", "", false},
+      {"", "", "", "", false},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(nome_arquivo(r.path), r.nome) << r.path;
+    EXPECT_EQ(extensao(r.path), r.ext) << r.path;
+    EXPECT_EQ(nome_sem_extensao(r.path), r.sem_ext) << r.path;
+    EXPECT_EQ(tem_extensao(r.path, ".coord"), r.coord) << r.path;
+  }
+}
+
 TEST(erroarq, Causes) {
   struct {
     tOPARQ op;

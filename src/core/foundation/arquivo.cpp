@@ -162,4 +162,29 @@ void gravartexto(const std::string& path, std::string_view utf8) {
   gravarbytes(path, utf8);
 }
 
+std::string nome_arquivo(std::string_view path) {
+  const auto k = path.find_last_of("/\\");
+  return std::string(k == std::string_view::npos ? path : path.substr(k + 1));
+}
+
+std::string extensao(std::string_view path) {
+  const std::string nome = nome_arquivo(path);
+  const auto k = nome.rfind('.');
+  return k == std::string::npos ? std::string() : nome.substr(k);
+}
+
+std::string nome_sem_extensao(std::string_view path) {
+  std::string nome = nome_arquivo(path);
+  const auto k = nome.rfind('.');
+  if (k != std::string::npos) nome.erase(k);
+  return nome;
+}
+
+bool tem_extensao(std::string_view path, std::string_view ext) {
+  std::string e = extensao(path);
+  for (char& c : e)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return e == ext;
+}
+
 }  // namespace tarvinel

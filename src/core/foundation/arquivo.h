@@ -32,4 +32,19 @@ void gravarlinhas(const std::string& path, const std::vector<std::string>& lines
 // bytes as given.
 void gravartexto(const std::string& path, std::string_view utf8);
 
+// The parts of a path as the program names files. Both "/" and "\" end a
+// folder, so a name written as on Windows splits the same way.
+//
+// The file name: what follows the last "/" or "\" (the whole path when there
+// is none).
+std::string nome_arquivo(std::string_view path);
+// The file name's extension with its dot, from the last "." of the name;
+// empty when the name has none. The case is kept: "A.Coord" gives ".Coord".
+std::string extensao(std::string_view path);
+// The file name without its extension: "/x/y.tar.gz" gives "y.tar".
+std::string nome_sem_extensao(std::string_view path);
+// True when the file name's extension is ext (dot included, in lower case)
+// in any case of the name: "A.COORD" has ".coord".
+bool tem_extensao(std::string_view path, std::string_view ext);
+
 }  // namespace tarvinel

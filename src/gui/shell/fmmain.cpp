@@ -18,6 +18,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "core/foundation/arquivo.h"
 #include "core/foundation/contato.h"
 #include "core/foundation/estado.h"
 #include "gui/comando.h"
@@ -35,20 +36,6 @@ namespace tarvinel {
 namespace {
 
 TfmMAIN* g_main = nullptr;
-
-// The file-name part of a path: after the last "/" or "\".
-std::string nome_arquivo(const std::string& path) {
-  const auto k = path.find_last_of("/\\");
-  return k == std::string::npos ? path : path.substr(k + 1);
-}
-
-// The extension with its dot, from the last "." of the file name; empty when
-// the name has none.
-std::string extensao(const std::string& path) {
-  const std::string nome = nome_arquivo(path);
-  const auto k = nome.rfind('.');
-  return k == std::string::npos ? std::string() : nome.substr(k);
-}
 
 }  // namespace
 

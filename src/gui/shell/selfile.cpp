@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/curves/inifile.h"
+#include "core/foundation/arquivo.h"
 #include "gui/dialogos.h"
 
 namespace tarvinel {
@@ -44,12 +45,7 @@ bool sel_file(std::string& filename, const tEXTS& exts, bool salvar, const std::
 
 std::string nome_proposto(const std::string& curfilename, const std::string& padrao) {
   if (curfilename.empty()) return padrao;
-  std::string nome = curfilename;
-  const auto barra = nome.find_last_of("/\\");
-  if (barra != std::string::npos) nome.erase(0, barra + 1);
-  const auto ponto = nome.rfind('.');
-  if (ponto != std::string::npos) nome.erase(ponto);
-  return nome;
+  return nome_sem_extensao(curfilename);
 }
 
 }  // namespace tarvinel

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/foundation/arquivo.h"
 #include "gui/shell/abas.h"
 #include "gui/shell/fmbase.h"
 
@@ -30,9 +31,7 @@ QRect tTABSTRIP::close_rect(int i, int altura) {
 }
 
 QString tTABSTRIP::nome_aba(const std::string& caption) {
-  const QString c = QString::fromStdString(caption);
-  const qsizetype k = std::max(c.lastIndexOf('/'), c.lastIndexOf('\\'));
-  return c.mid(k + 1);
+  return QString::fromStdString(nome_arquivo(caption));
 }
 
 QRect tTABSTRIP::aba(int i) const {
