@@ -401,4 +401,50 @@ TEST(validar, UndefinedResultsAreRefusedToo) {
   }
 }
 
+// The calculation as the window and tarvinel-cli run it tells, as data and in
+// the same words, what calcexec tells through its callback, the message log
+// and its refusal, and reaches the same results; it writes nothing to the log.
+TEST(prjcalc_calcula, DizComoDadosOQueCalcexecDiz) {
+  const struct {
+    const char* nome;
+    std::function<void(tPRJCALC&)> muda;
+  } casos[] = {
+      {"exemplo", [](tPRJCALC&) {}},
+      {"plausibilidade e aviso", [](tPRJCALC& p) { p.icc_con.ICC3F = 884; }},
+      {"sem avisos", [](tPRJCALC& p) { p.fat_iif = 0.7; }},
+      {"recusado", [](tPRJCALC& p) { p.trafos.destroyitens(); }},
+  };
+  for (const auto& cs : casos) {
+    SCOPED_TRACE(cs.nome);
+    tPRJCALC p, q;
+    cs.muda(p);
+    cs.muda(q);
+    tPRJCALCVAR c, d;
+    std::string plausibilidade, recusa;
+    std::vector<std::string> log_calcexec;
+    {
+      tLOG log;
+      try {
+        calcexec(p, c, [&](const std::string& m) { plausibilidade = m; });
+      } catch (const tERROCALC& e) {
+        recusa = e.what();
+      }
+      log_calcexec = log.linhas;
+    }
+    for (char& ch : plausibilidade)
+      if (ch == '\r') ch = '\n';
+    tLOG log;
+    const tRESULTADO_CALC r = prjcalc_calcula(q, d);
+    EXPECT_TRUE(log.linhas.empty()) << log.tudo();
+    EXPECT_EQ(r.ok(), recusa.empty());
+    EXPECT_EQ(r.recusa, recusa);
+    EXPECT_EQ(r.plausibilidade, plausibilidade);
+    EXPECT_EQ(r.avisos, log_calcexec);
+    EXPECT_EQ(d.avisos, c.avisos);
+    EXPECT_EQ(d.inrush_fase, c.inrush_fase);
+    EXPECT_EQ(q.rele_cli->relf.cor_par, p.rele_cli->relf.cor_par);
+    EXPECT_EQ(q.icc_cli.ICC3F, p.icc_cli.ICC3F);
+  }
+}
+
 }  // namespace

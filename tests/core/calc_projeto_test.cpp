@@ -491,4 +491,36 @@ TEST(tPRJCALC, FileErrors) {
   EXPECT_THROW(p.savetofile(pasta.arq("sem/pasta/x.ajuste")), tERROARQ);
 }
 
+// Opening a file as the program opens one: the file's transformers replace
+// the example's; a file that cannot be read changes nothing.
+TEST(prjcalc_abre, TrafosDoArquivoNoLugarDosDoExemplo) {
+  tPASTA pasta;
+  const struct {
+    const char* nome;
+    std::vector<std::string> linhas;  // none: the file does not exist
+    bool recusado;                    // tERROARQ
+    std::vector<double> kva;          // the project's transformers afterwards
+  } casos[] = {
+      {"calculo", {"proj-calc{", "\tconfig-trafo{", "\t\tkva 300", "\t}", "}"}, false, {300}},
+      {"sem trafos", {"proj-calc{", "\tempresa \"X\"", "}"}, false, {}},
+      {"nao existe", {}, true, {250, 750}},
+  };
+  for (const auto& c : casos) {
+    tPRJCALC p;
+    const std::string arq = c.linhas.empty()
+                                ? pasta.arq("falta.ajuste")
+                                : pasta.escreve(std::string(c.nome) + ".ajuste", c.linhas);
+    bool recusado = false;
+    try {
+      prjcalc_abre(p, arq);
+    } catch (const tERROARQ&) {
+      recusado = true;
+    }
+    EXPECT_EQ(recusado, c.recusado) << c.nome;
+    std::vector<double> kva;
+    for (int i = 0; i < p.trafos.count(); ++i) kva.push_back(p.trafos.Trafos(i)->kva);
+    EXPECT_EQ(kva, c.kva) << c.nome;
+  }
+}
+
 }  // namespace

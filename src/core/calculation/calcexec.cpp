@@ -448,7 +448,11 @@ std::vector<std::string> validar(const tPRJCALC& p) {
   return m;
 }
 
-void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso) {
+namespace {
+
+// The run of calcexec without a word to the user: true when the plausibility
+// message is due. Throws tERROCALC.
+bool roda(tPRJCALC& proj, tPRJCALCVAR& calc) {
   if (auto m = validar(proj); !m.empty()) throw tERROCALC(std::move(m));
 
   tRODADA r;
@@ -490,9 +494,31 @@ void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso) {
   reln.cor_par = r.reln.cor_par;
   reln.cor_ins = r.reln.cor_ins;
 
-  if (r.aviso_relacao && aviso) aviso(MSG_RELACAO_ICC3F);
   calc.avisos = avisos_calculo(proj, calc);
+  return r.aviso_relacao;
+}
+
+}  // namespace
+
+void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso) {
+  if (roda(proj, calc) && aviso) aviso(MSG_RELACAO_ICC3F);
   for (const std::string& a : calc.avisos) xprint(a);
+}
+
+tRESULTADO_CALC prjcalc_calcula(tPRJCALC& proj, tPRJCALCVAR& calc) {
+  tRESULTADO_CALC r;
+  try {
+    if (roda(proj, calc)) {
+      r.plausibilidade = MSG_RELACAO_ICC3F;
+      for (char& c : r.plausibilidade)
+        if (c == '\r') c = '\n';
+    }
+  } catch (const tERROCALC& e) {
+    r.recusa = e.what();
+    return r;
+  }
+  r.avisos = calc.avisos;
+  return r;
 }
 
 std::vector<std::string> avisos_calculo(const tPRJCALC& p, const tPRJCALCVAR& c) {
@@ -565,11 +591,9 @@ std::vector<std::string> avisos_calculo(const tPRJCALC& p, const tPRJCALCVAR& c)
 
 long long tensao_funcao(int pct, double kv) {
   const double v = pct * kv * 10;
-  if (std::isnan(v)) return 0;
-  constexpr double lim = 9.0e18;
   const double r = std::nearbyint(v);
   const double tol = 4 * std::numeric_limits<double>::epsilon() * std::abs(v);
-  return static_cast<long long>(std::clamp(std::abs(v - r) <= tol ? r : std::trunc(v), -lim, lim));
+  return trunca(std::abs(v - r) <= tol ? r : v);
 }
 
 int rtc_ino_get(int amp) {

@@ -85,6 +85,25 @@ using tAVISO = std::function<void(const std::string&)>;
 // Throws tERROCALC.
 void calcexec(tPRJCALC& proj, tPRJCALCVAR& calc, const tAVISO& aviso = {});
 
+// What one calculation run tells the user, as data.
+struct tRESULTADO_CALC {
+  // A refused run: every reason, one per line (tERROCALC::what()); the
+  // project and its results are then as they were. Empty for a sound run.
+  std::string recusa;
+  // A sound run: the plausibility message (MSG_RELACAO_ICC3F, its lines
+  // broken by "\n"), empty when it is not due, told before the warnings.
+  std::string plausibilidade;
+  // A sound run: the warnings for the message log (calc.avisos), each a line
+  // starting with "#".
+  std::vector<std::string> avisos;
+  bool ok() const { return recusa.empty(); }
+};
+
+// The calculation as the calculation window's Apply and tarvinel-cli run it:
+// calcexec with its refusal caught and nothing written to the message log;
+// the caller tells the user what the result holds.
+tRESULTADO_CALC prjcalc_calcula(tPRJCALC& proj, tPRJCALCVAR& calc);
+
 // The warnings a calculated project gives (calc.avisos of calcexec): the
 // relay's definite currents above the instantaneous; the phase instantaneous
 // at or below a transformer's asymmetrical three-phase low-side fault current

@@ -21,10 +21,9 @@ std::string nome_em(const std::vector<std::string>& nomes, int v) {
 // are still written so, a fraction is kept (real2arq). A value that is no
 // number is written as 0, a huge one clipped, as before.
 std::string inteiro2arq(double v) {
-  constexpr double lim = 9.0e18;
   if (std::isnan(v)) return "0";
   if (std::isfinite(v) && v != std::trunc(v)) return real2arq(v);
-  return fmt::sprintf("%d", static_cast<long long>(std::clamp(v, -lim, lim)));
+  return fmt::sprintf("%d", trunca(v));
 }
 
 }  // namespace
@@ -79,6 +78,14 @@ void tPRJCALC::loadfromfile(const std::string& filename) {
 
 void tPRJCALC::loadfromarq(tSTRINGARQ& arq) {
   arq.lerdocumento("proj-calc{", "um cálculo de ajuste de relé", [&] { loadblock(arq); });
+}
+
+void prjcalc_abre(tPRJCALC& proj, const std::string& filename) {
+  tSTRINGARQ arq;
+  arq.loadfromfile(filename);
+  // The reader appends transformers: the example ones go first.
+  proj.trafos.destroyitens();
+  proj.loadfromarq(arq);
 }
 
 double tPRJCALC::lim_pot_get() const {

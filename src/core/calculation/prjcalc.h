@@ -106,4 +106,11 @@ class tPRJCALC : public tPROJBASE {
   void loadblock(tSTRINGARQ& arq);
 };
 
+// A calculation file read into a project as the program opens one: the file
+// is read whole first (tERROARQ; the project is unchanged when the file cannot
+// be read), then the project's transformers are dropped and the file's values
+// and transformers read in. A file that is no calculation throws tERROARQ
+// after the transformers are gone: the caller drops the project then.
+void prjcalc_abre(tPRJCALC& proj, const std::string& filename);
+
 }  // namespace tarvinel

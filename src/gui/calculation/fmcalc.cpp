@@ -17,7 +17,6 @@
 #include "core/foundation/arquivo.h"
 #include "core/foundation/estado.h"
 #include "core/foundation/numtxt.h"
-#include "core/foundation/stringarq.h"
 #include "gui/comando.h"
 #include "gui/coordination/coordx.h"
 #include "gui/dialogos.h"
@@ -395,16 +394,13 @@ bool TfmCALC::aplicar() {
 
   // The calculation is all or nothing: a refused run leaves the results, the
   // report and the grids (with the user's entries) as they were.
-  try {
-    calcexec(proj, calc, [](std::string msg) {
-      for (char& c : msg)
-        if (c == '\r') c = '\n';
-      dialogos().erro(msg);
-    });
-  } catch (const tERROCALC& e) {
-    dialogos().erro(e.what());
+  const tRESULTADO_CALC r = prjcalc_calcula(proj, calc);
+  if (!r.ok()) {
+    dialogos().erro(r.recusa);
     return false;
   }
+  if (!r.plausibilidade.empty()) dialogos().erro(r.plausibilidade);
+  for (const std::string& a : r.avisos) xprint(a);
   rel.addline("\\f");
   rel.reportexec(
       proj, calc,
@@ -432,11 +428,7 @@ void TfmCALC::relatorio_na_tela(int primeira) {
 }
 
 void TfmCALC::loadfromfile(const std::string& filename) {
-  tSTRINGARQ arq;
-  arq.loadfromfile(filename);  // throws before anything changes
-  // The reader appends transformers: the example ones go first.
-  proj.trafos.destroyitens();
-  proj.loadfromarq(arq);
+  prjcalc_abre(proj, filename);
   curfilename = filename;
   setcaption(filename);
   showprop();
