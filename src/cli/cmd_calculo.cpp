@@ -1,8 +1,7 @@
 // Commands over calculation documents (.ajuste): the report, the conversion
 // (read and write again), a new example document and the coordination chart
-// made from a calculation. A file is read the way the calculation window opens
-// it: the example transformers are dropped, the file's are read, and the
-// project is calculated.
+// made from a calculation. A file is read and calculated the way the
+// calculation window opens it (prjcalc_abre, prjcalc_calcula).
 
 #include <cstdio>
 #include <string>
@@ -15,63 +14,45 @@
 #include "core/calculation/relatorio.h"
 #include "core/coordination/prjcoord.h"
 #include "core/foundation/arquivo.h"
-#include "core/foundation/estado.h"
 
 namespace tarvinel::cli {
 
 namespace {
 
-bool termina_com(const std::string& s, const std::string& fim) {
-  if (s.size() < fim.size()) return false;
-  std::string t = s.substr(s.size() - fim.size());
-  for (char& c : t)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return t == fim;
-}
-
 bool e_ajuste(const std::string& arq) {
-  return termina_com(arq, ".ajuste");
+  return tem_extensao(arq, ".ajuste");
 }
 
 bool e_coord(const std::string& arq) {
-  return termina_com(arq, ".coord");
+  return tem_extensao(arq, ".coord");
 }
 
-// The warnings of the last calculation, for --json; each also goes to
-// standard error as every warning of the run does.
+// The warnings of the last calculation as --json lists them: without the
+// message log's "#".
 std::vector<std::string> avisos;
-
-void avisa(std::string msg) {
-  aviso(msg);
-  for (char& c : msg)
-    if (c == '\r') c = '\n';
-  if (!msg.empty() && msg.front() == '#') msg.erase(0, 1);
-  avisos.push_back(msg);
-}
 
 // The example of a new calculation, or the file read into it.
 void abre(tPRJCALC& p, const std::string& arq) {
-  if (arq.empty()) return;
-  p.trafos.destroyitens();
-  p.loadfromfile(arq);
+  if (!arq.empty()) prjcalc_abre(p, arq);
 }
 
-// Calculates as Apply does; warnings go to stderr (the message log goes
-// there too, main). False (with the reasons on stderr) when the project is
-// refused.
+// Calculates as Apply does; the plausibility message and the warnings go to
+// stderr as every warning of the run does. False (with the reasons on stderr)
+// when the project is refused.
 bool calcula(tPRJCALC& p, tPRJCALCVAR& c) {
   avisos.clear();
-  // Collected for --json while the calculation runs; main's sink afterwards.
-  set_sink(avisa);
-  bool ok = true;
-  try {
-    calcexec(p, c, avisa);
-  } catch (const tERROCALC& e) {
-    erro("cálculo recusado:\n" + std::string(e.what()));
-    ok = false;
+  const tRESULTADO_CALC r = prjcalc_calcula(p, c);
+  if (!r.ok()) {
+    erro("cálculo recusado:\n" + r.recusa);
+    return false;
   }
-  set_sink(aviso);
-  return ok;
+  if (!r.plausibilidade.empty()) avisos.push_back(r.plausibilidade);
+  avisos.insert(avisos.end(), r.avisos.begin(), r.avisos.end());
+  for (std::string& a : avisos) {
+    aviso(a);
+    if (!a.empty() && a.front() == '#') a.erase(0, 1);
+  }
+  return true;
 }
 
 int convert_ajuste(const std::string& in, const std::string& out) {
@@ -96,29 +77,18 @@ bool relatorio_ajuste(const std::string& arq, tRELATORIO& r) {
 
 int cmd_report(const tARGS& args) {
   std::string arq, saida;
+  bool json = false, sem_resumo = false, sem_memorial = false, sem_celesc = false;
+  const std::string msg =
+      le_palavras(args,
+                  {com_valor("-o", saida, "o arquivo"), marca("--json", json),
+                   marca("--sem-resumo", sem_resumo), marca("--sem-memorial", sem_memorial),
+                   marca("--sem-celesc", sem_celesc)},
+                  arq);
+  if (!msg.empty()) return erro_uso("report", msg);
   tRELOPC opc;
-  bool json = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "-o") {
-      if (i + 1 >= args.size()) return erro_uso("report", "falta o arquivo depois de -o");
-      saida = args[++i];
-    } else if (a == "--json") {
-      json = true;
-    } else if (a == "--sem-resumo") {
-      opc.principal = false;
-    } else if (a == "--sem-memorial") {
-      opc.memorial = false;
-    } else if (a == "--sem-celesc") {
-      opc.celesc = false;
-    } else if (!a.empty() && a[0] == '-') {
-      return erro_uso("report", "opção desconhecida: " + a);
-    } else if (!arq.empty()) {
-      return erro_uso("report", "argumento inesperado: " + a);
-    } else {
-      arq = a;
-    }
-  }
+  if (sem_resumo) opc.principal = false;
+  if (sem_memorial) opc.memorial = false;
+  if (sem_celesc) opc.celesc = false;
   tPRJCALC p;
   tPRJCALCVAR c;
   abre(p, arq);
@@ -157,21 +127,9 @@ int cmd_new(const tARGS& args) {
 int cmd_coordcalc(const tARGS& args) {
   std::string arq, saida;
   bool elos = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "-o") {
-      if (i + 1 >= args.size()) return erro_uso("coord", "falta o arquivo depois de -o");
-      saida = args[++i];
-    } else if (a == "--elos") {
-      elos = true;
-    } else if (!a.empty() && a[0] == '-') {
-      return erro_uso("coord", "opção desconhecida: " + a);
-    } else if (!arq.empty()) {
-      return erro_uso("coord", "argumento inesperado: " + a);
-    } else {
-      arq = a;
-    }
-  }
+  const std::string msg =
+      le_palavras(args, {com_valor("-o", saida, "o arquivo"), marca("--elos", elos)}, arq);
+  if (!msg.empty()) return erro_uso("coord", msg);
   if (arq.empty()) return erro_uso("coord", "informe o arquivo do cálculo (.ajuste)");
   if (!e_ajuste(arq))
     return erro_uso("coord", "o coordenograma é criado de um cálculo (.ajuste): " + arq);

@@ -1,13 +1,9 @@
-// Commands over coordination charts (.coord): the chart image, the settings
-// text, the conversion (read and write again) and a new example chart. A file
-// is read the way the desktop program opens it (prjcoord_abre): a new chart
-// with the relay counter reset, then the file loaded into it, so converting
-// gives exactly what opening and saving gives.
+// Commands over coordination charts (.coord): the settings text, the
+// conversion (read and write again) and a new example chart. A file is read
+// the way the desktop program opens it (prjcoord_abre): a new chart with the
+// relay counter reset, then the file loaded into it, so converting gives
+// exactly what opening and saving gives.
 
-#include <fmt/printf.h>
-
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -16,27 +12,9 @@
 #include "core/coordination/prjcoord.h"
 #include "core/foundation/arquivo.h"
 
-#ifdef TARVINEL_HAS_PLATFORM
-#include <QBuffer>
-#include <QGuiApplication>
-#include <QImage>
-#include <QImageWriter>
-
-#include "core/coordination/ajuste_texto.h"
-#include "platform/coordimpressao.h"
-#endif
-
 namespace tarvinel::cli {
 
 namespace {
-
-bool termina_em(const std::string& s, const std::string& fim) {
-  if (s.size() < fim.size()) return false;
-  std::string t = s.substr(s.size() - fim.size());
-  for (char& c : t)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return t == fim;
-}
 
 // The example of a new chart, or the file opened as the program opens it.
 std::unique_ptr<tPRJCOORD> abre(const std::string& arq) {
@@ -52,109 +30,11 @@ struct tPALAVRAS {
 };
 
 std::string separa(const tARGS& args, bool aceita_tamanho, tPALAVRAS& p) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "-o" || (aceita_tamanho && a == "--size")) {
-      if (i + 1 >= args.size()) return "falta o valor depois de " + a;
-      (a == "-o" ? p.saida : p.tamanho) = args[++i];
-    } else if (!a.empty() && a[0] == '-') {
-      return "opção desconhecida: " + a;
-    } else if (!p.arq.empty()) {
-      return "argumento inesperado: " + a;
-    } else {
-      p.arq = a;
-    }
-  }
-  return {};
+  if (!aceita_tamanho) return le_palavras(args, {com_valor("-o", p.saida)}, p.arq);
+  return le_palavras(args, {com_valor("-o", p.saida), com_valor("--size", p.tamanho)}, p.arq);
 }
-
-#ifdef TARVINEL_HAS_PLATFORM
-
-// Qt's own notes (a missing runtime folder, font fallbacks) are in English
-// and say nothing about the chart; stderr is kept for the program's messages.
-void mensagemqt(QtMsgType tipo, const QMessageLogContext&, const QString& msg) {
-  if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
-    std::fputs((msg.toStdString() + "\n").c_str(), stderr);
-}
-
-// Fonts and painting need a GUI application object; the command line has no
-// screen, so unless the user chose a platform it draws offscreen.
-std::unique_ptr<QGuiApplication> aplicacao() {
-  if (QCoreApplication::instance() != nullptr) return nullptr;
-  qInstallMessageHandler(mensagemqt);
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char nome[] = "tarvinel-cli";
-  static char* argv[] = {nome, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// "WxH" with both sides from 200 (the chart's least size) to 10000 pixels,
-// which keeps the picture within a few hundred megabytes.
-bool tamanho(const std::string& s, int& w, int& h) {
-  const std::size_t x = s.find_first_of("xX");
-  if (x == std::string::npos) return false;
-  const std::string a = s.substr(0, x);
-  const std::string b = s.substr(x + 1);
-  auto digitos = [](const std::string& t) {
-    return !t.empty() && t.size() <= 5 && t.find_first_not_of("0123456789") == std::string::npos;
-  };
-  if (!digitos(a) || !digitos(b)) return false;
-  w = std::stoi(a);
-  h = std::stoi(b);
-  return w >= 200 && w <= 10000 && h >= 200 && h <= 10000;
-}
-
-void gravapng(const std::string& path, const QImage& img) {
-  QByteArray bytes;
-  QBuffer buf(&bytes);
-  buf.open(QIODevice::WriteOnly);
-  QImageWriter w(&buf, "png");
-  if (!w.write(img))
-    throw tERROARQ(tOPARQ::gravar, path, "não foi possível codificar a imagem PNG");
-  gravarbytes(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-}
-
-#endif
 
 }  // namespace
-
-int cmd_image(const tARGS& args) {
-  tPALAVRAS p;
-  const std::string msg = separa(args, true, p);
-  if (!msg.empty()) return erro_uso("image", msg);
-  if (p.saida.empty()) return erro_uso("image", "informe a imagem de saída com -o");
-  const bool jpg = termina_em(p.saida, ".jpg") || termina_em(p.saida, ".jpeg");
-  const bool svg = termina_em(p.saida, ".svg");
-  if (!jpg && !svg && !termina_em(p.saida, ".png"))
-    return erro_uso("image", "formato de imagem desconhecido (use .jpg, .png ou .svg): " + p.saida);
-#ifdef TARVINEL_HAS_PLATFORM
-  int w = kJPGLARGURA;
-  int h = kJPGALTURA;
-  if (!p.tamanho.empty() && !tamanho(p.tamanho, w, h))
-    return erro_uso("image", "tamanho inválido: " + p.tamanho + " (LxA, de 200 a 10000 pixels)");
-  const auto prj = abre(p.arq);
-  const auto app = aplicacao();
-  tAJUSTE_CURSOR cursores;
-  // The export's screen settings: legend, phase and neutral on, 1 A to 10 kA;
-  // the SVG is the same drawing in vectors.
-  if (svg) {
-    const QByteArray b = svgcoord(*prj, tOPCOES_GRAF{}, &cursores, w, h);
-    gravarbytes(p.saida, std::string_view(b.constData(), static_cast<std::size_t>(b.size())));
-    return SAIDA_OK;
-  }
-  const QImage img = imagemcoord(*prj, tOPCOES_GRAF{}, &cursores, w, h);
-  if (img.isNull())
-    return erro(fmt::sprintf("memória insuficiente para uma imagem de %dx%d pixels", w, h));
-  if (jpg)
-    gravajpg(p.saida, img);
-  else
-    gravapng(p.saida, img);
-  return SAIDA_OK;
-#else
-  return erro("imagem indisponível: este tarvinel-cli foi construído sem Qt");
-#endif
-}
 
 int cmd_settings(const tARGS& args) {
   tPALAVRAS p;
@@ -168,14 +48,14 @@ int cmd_settings(const tARGS& args) {
 }
 
 int convert_coord(const std::string& in, const std::string& out) {
-  if (!termina_em(out, ".coord"))
+  if (!tem_extensao(out, ".coord"))
     return erro_uso("convert", "um coordenograma só é gravado como .coord: " + out);
   prjcoord_abre(in)->savetofile(out);
   return SAIDA_OK;
 }
 
 int new_coord(const std::string& out) {
-  if (!termina_em(out, ".coord"))
+  if (!tem_extensao(out, ".coord"))
     return erro_uso("new", "um coordenograma só é gravado como .coord: " + out);
   prjcoord_novo()->savetofile(out);
   return SAIDA_OK;

@@ -2,8 +2,12 @@
 // The commands of tarvinel-cli. Each command is one function over the words
 // that follow its name; main() only dispatches. A new command is a new
 // cmd_*.cpp file, its declaration here and one row in the table of main.cpp.
+// The commands that need Qt are in cmd_qt.cpp (sem_qt.cpp in a build without
+// it).
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvinel {
@@ -30,6 +34,27 @@ void aviso(std::string msg);
 // Writes text to stdout; false when the output could not be written.
 bool escreve(const std::string& text);
 
+// An option of a command: the word, and either the string that takes the word
+// after it (com_valor) or the flag it sets (marca).
+struct tOPCAO {
+  std::string_view nome;
+  std::string* valor = nullptr;
+  bool* ligada = nullptr;
+  std::string_view falta;  // what a missing value is called in the message
+};
+inline tOPCAO com_valor(std::string_view nome, std::string& valor,
+                        std::string_view falta = "o valor") {
+  return {nome, &valor, nullptr, falta};
+}
+inline tOPCAO marca(std::string_view nome, bool& ligada) {
+  return {nome, nullptr, &ligada, {}};
+}
+// Reads the words of a command: the options of the table, anywhere, and at
+// most one file name (into arq). Returns the message for erro_uso ("falta o
+// valor depois de -o", "opção desconhecida: -x", "argumento inesperado: b"),
+// empty when all is well.
+std::string le_palavras(const tARGS& args, std::initializer_list<tOPCAO> opcoes, std::string& arq);
+
 int cmd_curves(const tARGS& args);
 int cmd_trip(const tARGS& args);
 int cmd_report(const tARGS& args);
@@ -37,7 +62,7 @@ int cmd_convert(const tARGS& args);
 int cmd_new(const tARGS& args);
 int cmd_image(const tARGS& args);
 int cmd_settings(const tARGS& args);
-// The print job of a document as a PDF file (cmd_pdf.cpp).
+// The print job of a document as a PDF file.
 int cmd_pdf(const tARGS& args);
 // The coordination chart made from a calculation file (cmd_calculo.cpp).
 int cmd_coordcalc(const tARGS& args);
@@ -48,5 +73,7 @@ int new_coord(const std::string& out);
 // empty name) as report and pdf write it: warnings on stderr; false, with
 // the reasons on stderr, when the calculation refuses the project.
 bool relatorio_ajuste(const std::string& arq, tRELATORIO& r);
+// Opens the user's own curves for the whole run, read only (cmd_qt.cpp).
+void abre_curvas_usuario();
 
 }  // namespace tarvinel::cli

@@ -1,6 +1,7 @@
 // tarvinel-cli: what engineers script without a window. Exit 0 ok, 1 file or
 // input error, 2 wrong arguments; every message in Portuguese on stderr.
 
+#include <clocale>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -8,13 +9,7 @@
 
 #include "cli/ajuda.h"
 #include "cli/comandos.h"
-#include "core/curves/inifile.h"
 #include "core/foundation/estado.h"
-
-#ifdef TARVINEL_HAS_PLATFORM
-#include "platform/settings_qt.h"
-#endif
-#include <clocale>
 
 namespace tarvinel::cli {
 
@@ -69,6 +64,28 @@ bool escreve(const std::string& text) {
   return std::fflush(stdout) == 0 && ok;
 }
 
+std::string le_palavras(const tARGS& args, std::initializer_list<tOPCAO> opcoes, std::string& arq) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    const tOPCAO* o = nullptr;
+    for (const tOPCAO& c : opcoes)
+      if (a == c.nome) o = &c;
+    if (o != nullptr && o->valor != nullptr) {
+      if (i + 1 >= args.size()) return "falta " + std::string(o->falta) + " depois de " + a;
+      *o->valor = args[++i];
+    } else if (o != nullptr) {
+      *o->ligada = true;
+    } else if (!a.empty() && a[0] == '-') {
+      return "opção desconhecida: " + a;
+    } else if (!arq.empty()) {
+      return "argumento inesperado: " + a;
+    } else {
+      arq = a;
+    }
+  }
+  return {};
+}
+
 int executa(int argc, char** argv) {
   if (argc < 2) {
     stderr_txt(texto_ajuda());
@@ -105,10 +122,7 @@ int main(int argc, char** argv) {
   // calculation warn about reaches the user on stderr.
   tarvinel::set_sink(tarvinel::cli::aviso);
   try {
-#ifdef TARVINEL_HAS_PLATFORM
-    // The user's own curves, read only: the command line never writes the store.
-    tarvinel::inifile_open(std::make_unique<tarvinel::tSTOREQT>());
-#endif
+    tarvinel::cli::abre_curvas_usuario();
     return tarvinel::cli::executa(argc, argv);
   } catch (const std::bad_alloc&) {
     return tarvinel::cli::erro("memória insuficiente");

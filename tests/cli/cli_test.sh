@@ -28,5 +28,23 @@ confere "trip na curva do usuário" $'1.500\t3.301' "$("$cli" trip 'Minha curva'
 confere "o armazém não é gravado" "$(cat "$XDG_CONFIG_HOME/orbelin/tarvinel v2.conf" | md5sum)" \
   "$(printf '[curvas]\ncurva0\\name=Minha curva\ncurva0\\adj=1\n' | md5sum)"
 
+# The words of the commands, read by one reader for all: the message and the
+# exit code of each mistake.
+while IFS='|' read -r args esperado; do
+  # shellcheck disable=SC2086
+  "$cli" $args >/dev/null 2>"$tmp/err"
+  confere "$args: código" 2 $?
+  confere "$args: mensagem" "tarvinel-cli: $esperado" "$(head -n 1 "$tmp/err")"
+done <<'CASOS'
+pdf a.coord -o|falta o arquivo depois de -o
+report --json -o|falta o arquivo depois de -o
+image -o x.png --size|falta o valor depois de --size
+settings a.coord -o|falta o valor depois de -o
+report --sem-resumo -x|opção desconhecida: -x
+image a.coord -o x.png --separar|opção desconhecida: --separar
+coord a.ajuste b.ajuste|argumento inesperado: b.ajuste
+pdf --separar a.coord b.coord -o x.pdf|argumento inesperado: b.coord
+CASOS
+
 echo "cli: $aprovados passed, $falhas failed"
 [ "$falhas" -eq 0 ]
