@@ -23,8 +23,8 @@
 #include "core/foundation/numtxt.h"
 #include "core/foundation/stringarq.h"
 #include "gui/comando.h"
-#include "gui/curves/janela.h"
 #include "gui/dialogos.h"
+#include "gui/janela.h"
 
 namespace tarvinel {
 

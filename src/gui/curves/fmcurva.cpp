@@ -20,8 +20,8 @@
 #include "core/foundation/numtxt.h"
 #include "gui/comando.h"
 #include "gui/curves/fm_edit_curve.h"
-#include "gui/curves/janela.h"
 #include "gui/dialogos.h"
+#include "gui/janela.h"
 #include "platform/canvas_qt.h"
 
 namespace tarvinel {

@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "core/curves/elofusivel.h"
-#include "gui/curves/janela.h"
 #include "gui/dialogos.h"
+#include "gui/janela.h"
 
 namespace tarvinel {
 

@@ -15,8 +15,8 @@
 #include <algorithm>
 
 #include "gui/coordination/pbchart.h"
-#include "gui/curves/janela.h"
 #include "gui/dialogos.h"
+#include "gui/janela.h"
 #include "gui/sgtabela.h"
 #include "gui/shell/fmmain.h"
 #include "gui/shell/selfile.h"

@@ -1,5 +1,6 @@
 #pragma once
-// Small helpers shared by the curve windows.
+// Small helpers shared by the windows: where a window opens, the green
+// headings.
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -8,8 +9,8 @@
 
 namespace tarvinel {
 
-// The windows of the curve group open in the middle of the screen the mouse
-// is on (the primary one when there is none), whatever window called them.
+// Moves the window to the middle of the screen the mouse is on (the primary
+// one when there is none), whatever window called it.
 inline void centraliza(QWidget& w) {
   QScreen* tela = QGuiApplication::screenAt(QCursor::pos());
   if (tela == nullptr) tela = QGuiApplication::primaryScreen();
@@ -19,7 +20,7 @@ inline void centraliza(QWidget& w) {
   w.move(r.topLeft());
 }
 
-// The green headings of the curve windows.
+// The green bold heading over a part of a window.
 inline QLabel* titulo_verde(const QString& texto, QWidget* pai) {
   auto* l = new QLabel(texto, pai);
   QPalette p = l->palette();
