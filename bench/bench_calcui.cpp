@@ -22,7 +22,7 @@
 
 #include "core/curves/inifile.h"
 #include "gui/calculation/fmcalc.h"
-#include "gui/dialogos_teste.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

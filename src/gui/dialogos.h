@@ -2,7 +2,7 @@
 // The dialogs service: every modal question, message box, file chooser,
 // colour, print and chooser dialog of the program goes through dialogos(), so
 // the windows hold no QMessageBox/QFileDialog calls of their own and tests can
-// replace the whole service with scripted answers (dialogos_teste.h).
+// replace the whole service with scripted answers (tests/support).
 //
 // Texts are UTF-8 std::string; colours are 0x00BBGGRR as in the core.
 

@@ -40,10 +40,10 @@
 #include "core/foundation/numtxt.h"
 #include "gui/calculation/fmcalc.h"
 #include "gui/coordination/coordx.h"
-#include "gui/dialogos_teste.h"
 #include "gui/shell/fmmain.h"
 #include "gui/shell/msglog.h"
 #include "gui/vlprop.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

@@ -30,12 +30,12 @@
 #include "gui/calculation/fmcalc.h"
 #include "gui/coordination/coordx.h"
 #include "gui/coordination/listaajustes.h"
-#include "gui/dialogos_teste.h"
 #include "gui/relaytest/fmensaio.h"
 #include "gui/shell/fmmain.h"
 #include "gui/vlprop.h"
 #include "platform/coordimpressao.h"
 #include "platform/relatorio_qt.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

@@ -32,8 +32,8 @@
 #include "gui/coordination/coordx.h"
 #include "gui/coordination/listaajustes.h"
 #include "gui/coordination/pbchart.h"
-#include "gui/dialogos_teste.h"
 #include "gui/vlprop.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

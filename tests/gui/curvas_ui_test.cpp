@@ -38,7 +38,7 @@
 #include "gui/curves/fmcurva.h"
 #include "gui/curves/fmelo.h"
 #include "gui/dialogos.h"
-#include "gui/dialogos_teste.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

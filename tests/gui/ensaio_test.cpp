@@ -28,12 +28,12 @@
 #include "core/foundation/numtxt.h"
 #include "gui/comando.h"
 #include "gui/coordination/pbchart.h"
-#include "gui/dialogos_teste.h"
 #include "gui/relaytest/fmensaio.h"
 #include "gui/sgtabela.h"
 #include "gui/shell/fmmain.h"
 #include "gui/vlprop.h"
 #include "pasta_telas.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

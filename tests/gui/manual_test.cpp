@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "gui/dialogos_teste.h"
 #include "gui/shell/ajuda.h"
 #include "manual/pdf.h"
 #include "manual/telas.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

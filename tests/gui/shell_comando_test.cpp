@@ -6,7 +6,7 @@
 
 #include "core/foundation/erroarq.h"
 #include "gui/comando.h"
-#include "gui/dialogos_teste.h"
+#include "support/dialogos_teste.h"
 
 namespace tarvinel::teste {
 namespace {

@@ -13,10 +13,10 @@
 #include <memory>
 
 #include "core/curves/inifile.h"
-#include "gui/dialogos_teste.h"
 #include "gui/shell/fmmain.h"
 #include "gui/shell/tabstrip.h"
 #include "shell_doc.h"
+#include "support/dialogos_teste.h"
 
 namespace tarvinel::teste {
 

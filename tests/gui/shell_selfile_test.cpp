@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/curves/inifile.h"
-#include "gui/dialogos_teste.h"
 #include "gui/shell/selfile.h"
+#include "support/dialogos_teste.h"
 
 namespace tarvinel::teste {
 namespace {

@@ -26,7 +26,6 @@
 #include "core/foundation/contato.h"
 #include "core/foundation/erroarq.h"
 #include "core/foundation/estado.h"
-#include "gui/dialogos_teste.h"
 #include "gui/shell/about.h"
 #include "gui/shell/ajuda.h"
 #include "gui/shell/fmmain.h"
@@ -34,6 +33,7 @@
 #include "gui/shell/instala.h"
 #include "gui/shell/recentes.h"
 #include "pasta_telas.h"
+#include "support/dialogos_teste.h"
 
 using namespace tarvinel;
 

@@ -66,6 +66,8 @@ dpkg --root="$raiz" --force-not-root --force-depends --path-include='*' --log=/d
 confere "dpkg -i, código" 0 $?
 for b in tarvinel tarvinel-cli; do
   confere "$b sem informação de depuração" 0 "$(readelf -S "$raiz/usr/bin/$b" | grep -c '\.debug_info')"
+  # The scripted dialogs of the window tests stay out of the program.
+  confere "$b sem os diálogos roteirizados dos testes" 0 "$(grep -ac tDIALOGOSTESTE "$raiz/usr/bin/$b")"
 done
 confere "tarvinel-cli instalado" "Tarvinel $versao" "$("$raiz/usr/bin/tarvinel-cli" --version 2>&1)"
 confere "manual instalado" 1 \

@@ -1,4 +1,4 @@
-#include "gui/dialogos_teste.h"
+#include "support/dialogos_teste.h"
 
 namespace tarvinel {
 
