@@ -17,7 +17,8 @@ namespace tarvinel {
 namespace {
 
 constexpr const char* kFORMATOLINHA = "%-20s%-12s%-12s%-12s%-12s";
-constexpr const char* kFORMATOVERIF = "%-12s%-9s%-9s%-7s%11s%10s%10s  %s";
+// 68 columns: the widest line that fits the summary page in portrait.
+constexpr const char* kFORMATOVERIF = "%-12s%-9s%-7s%-7s%9s%10s%9s  %s";
 
 void linhasverif(const tPRJCOORD& prj, double lim_sup, std::vector<tLINHARESUMO>& l) {
   const tRESULTADOVERIF r = verifica(prj, lim_sup);
@@ -25,7 +26,7 @@ void linhasverif(const tPRJCOORD& prj, double lim_sup, std::vector<tLINHARESUMO>
   l.push_back({" "});
   l.push_back({"Verificação da coordenação (" + resumo_verif(r) + ")"});
   l.push_back({fmt::sprintf(kFORMATOVERIF, "Verificação", "Item", "Ref.", "Função", "Corr.[A]",
-                            "Margem[s]", "Exig.[s]", "Result.")});
+                            "Margem[s]", "Exig.[s]", "Res.")});
   for (const tVERIFICACAO& v : r.itens)
     l.push_back({fmt::sprintf(kFORMATOVERIF, nome_verif(v.tipo), numero_item(v.item, v.elo),
                               numero_item(v.referencia, v.elo_ref), nome_funcao(v),

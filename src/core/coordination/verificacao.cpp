@@ -361,6 +361,9 @@ void drawverif(tCHARTX& chart, const tRESULTADOVERIF& r) {
   if (cv == nullptr) return;
   const tRECTX& lim = chart.limites;
   auto no_grafico = [&lim](double t) { return std::clamp(t, lim.yl, lim.yh); };
+  // Labels of failures at the same place (phase and neutral of one pair)
+  // go one under the other instead of over each other.
+  std::vector<tPOINTX> rotulos;
   for (const tVERIFICACAO& v : r.itens) {
     if (v.ok || !(v.neutro ? chart.show_neutro : chart.show_fase)) continue;
     if (!(v.corrente >= lim.xl && v.corrente <= lim.xh)) continue;
@@ -377,8 +380,21 @@ void drawverif(tCHARTX& chart, const tRESULTADOVERIF& r) {
     chart.circle({v.corrente, t0}, raio);
     cv->setbrushstyle(tBRUSHSTYLE::clear);
     cv->setfontcolor(clRed);
-    const tPOINTX p = chart.rl2px(v.corrente, std::max(t0, t1));
-    chart.textout(p.x + 2 * raio, p.y, fmt::sprintf("%.3f s", v.margem), 0, false);
+    tPOINTX p = chart.rl2px(v.corrente, std::max(t0, t1));
+    p.x += 2 * raio;
+    const std::string texto = fmt::sprintf("%.3f s", v.margem);
+    const double th = cv->textheight(texto);
+    const double tw = cv->textwidth(texto);
+    for (bool sobre = true; sobre;) {
+      sobre = false;
+      for (const tPOINTX& q : rotulos)
+        if (std::fabs(q.x - p.x) < tw && std::fabs(q.y - p.y) < th) {
+          p.y = q.y + th;
+          sobre = true;
+        }
+    }
+    rotulos.push_back(p);
+    chart.textout(p.x, p.y, texto, 0, false);
   }
   chart.defaultpen();
 }

@@ -49,6 +49,9 @@ namespace tarvinel {
 namespace {
 
 constexpr int kLARGURA_ESQUERDA = 337;
+// The left column while the page "Verificação" is shown: room for the
+// table's eight columns, the chart still beside it.
+constexpr int kLARGURA_VERIF = 620;
 constexpr int kFOLGA_TELA = 50;
 
 constexpr const char* kPERGUNTA_APLICAR =
@@ -257,6 +260,9 @@ void TfmCOORD::criacontroles() {
       "\"Proteção\". As falhas estão em vermelho e marcadas no gráfico."));
   lv->addWidget(sgVERIF, 1);
   pcMAIN->addTab(pgVERIF, QString::fromUtf8("Verificação"));
+  connect(pcMAIN, &QTabWidget::currentChanged, this, [this, esquerda, pgVERIF](int i) {
+    esquerda->setFixedWidth(pcMAIN->widget(i) == pgVERIF ? kLARGURA_VERIF : kLARGURA_ESQUERDA);
+  });
 
   mmHINT = new QPlainTextEdit(esquerda);
   mmHINT->setObjectName(QStringLiteral("mmHINT"));
@@ -632,9 +638,14 @@ void TfmCOORD::showverif() {
                                   fmt::sprintf("%.3f", v.margem),
                                   fmt::sprintf("%.3f", v.exigido),
                                   nome_resultado(v)};
+    // The whole check in words, for a column the table has scrolled away.
+    const QString dica = qs(fmt::sprintf("%s: %s / %s, %s, %s A: margem %s s, exigido %s s, %s",
+                                         textos[0], textos[1], textos[2], textos[3], textos[4],
+                                         textos[5], textos[6], textos[7]));
     int col = 0;
     for (const std::string& t : textos) {
       auto* it = new QTableWidgetItem(qs(t));
+      it->setToolTip(dica);
       if (col >= 4 && col <= 6) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       if (!v.ok) it->setForeground(QColor(Qt::red));
       sgVERIF->setItem(linha, col++, it);
