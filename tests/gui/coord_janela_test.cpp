@@ -136,7 +136,9 @@ TEST_F(tCOORD, JanelaNova) {
     geral.push_back(w->vlprop.row(i).key + "=" + w->vlprop.row(i).value);
   EXPECT_EQ(geral, (std::vector<std::string>{"Título=Título Coordenograma", "Subestação=exemplo",
                                              "Alimentador=exemplo", "Responsavel=Eng. ...",
-                                             "Tensão primária [kV]=13.80"}));
+                                             "Tensão primária [kV]=13.80",
+                                             "Intervalo de coordenação relé-relé [s]=0.300",
+                                             "Intervalo de coordenação relé-elo [s]=0.200"}));
   EXPECT_EQ(w->lbCURSORX->text().toStdString(), "0s/0A");
 }
 

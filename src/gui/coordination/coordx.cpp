@@ -51,7 +51,7 @@ namespace {
 constexpr int kLARGURA_ESQUERDA = 337;
 // The left column while the page "Verificação" is shown: room for the
 // table's eight columns, the chart still beside it.
-constexpr int kLARGURA_VERIF = 620;
+constexpr int kLARGURA_VERIF = 700;
 constexpr int kFOLGA_TELA = 50;
 
 constexpr const char* kPERGUNTA_APLICAR =
@@ -261,7 +261,10 @@ void TfmCOORD::criacontroles() {
   lv->addWidget(sgVERIF, 1);
   pcMAIN->addTab(pgVERIF, QString::fromUtf8("Verificação"));
   connect(pcMAIN, &QTabWidget::currentChanged, this, [this, esquerda, pgVERIF](int i) {
-    esquerda->setFixedWidth(pcMAIN->widget(i) == pgVERIF ? kLARGURA_VERIF : kLARGURA_ESQUERDA);
+    // At most a little over half the window, so the chart keeps its room.
+    const int larga =
+        std::clamp(pnCONTAINER->width() * 55 / 100, kLARGURA_ESQUERDA, kLARGURA_VERIF);
+    esquerda->setFixedWidth(pcMAIN->widget(i) == pgVERIF ? larga : kLARGURA_ESQUERDA);
   });
 
   mmHINT = new QPlainTextEdit(esquerda);
