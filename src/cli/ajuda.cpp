@@ -25,6 +25,7 @@ const tDOCSAIDA kSAIDAS[] = {
     {2,
      "argumentos errados: comando desconhecido, argumento faltando ou sobrando, opção "
      "desconhecida, número ilegível, extensão de saída errada"},
+    {3, "check: uma ou mais verificações do coordenograma falharam"},
 };
 
 const std::vector<tDOCOPCAO>& opcoes_gerais() {
@@ -157,6 +158,35 @@ const std::vector<tDOCCOMANDO>& doc_comandos() {
         "marcadores de curto-circuito."},
        {{"-o SAIDA.coord", "o coordenograma gravado (obrigatório)"},
         {"--elos", "inclui os elos fusíveis dos transformadores"}}},
+      {"check",
+       "[ARQUIVO.coord] [--json]",
+       "verifica a coordenação, os pontos ANSI e o inrush do coordenograma; sai com 3 se algo "
+       "falha",
+       {"As verificações do coordenograma, as mesmas da página \"Verificação\" da janela: a "
+        "coordenação de cada proteção com a sua \"Retaguarda\" (fase e neutro, margem mínima na "
+        "faixa de 1.05 x a maior corrente mínima de atuação até a corrente de curto máxima do "
+        "primeiro marcador de curto, ou 10 kA sem marcador), o ponto ANSI e o inrush de cada "
+        "transformador com a sua \"Proteção\".",
+        "Uma linha por verificação, campos separados por tabulação: verificação "
+        "(\"coordenação\", \"ANSI\" ou \"inrush\"), item, item de referência (a retaguarda ou "
+        "a proteção), função (\"fase\" ou \"neutro\"), corrente do resultado em A, margem em "
+        "s, margem exigida em s e \"OK\" ou \"FALHA\". O elo de um ajuste de elos segue o "
+        "número do item depois de dois-pontos (\"7:25K\"). O que não pôde ser verificado vai "
+        "para a saída de erro como aviso.",
+        "Código de saída 0 quando tudo passa ou não há nada a verificar, 3 quando alguma "
+        "verificação falha."},
+       {{"--json",
+         "uma lista JSON de objetos com as chaves verificacao, item, referencia, funcao, "
+         "corrente, margem, exigido e ok (e elo, elo_referencia quando há elo)"}}},
+      {"points",
+       "[ARQUIVO.coord] [--item N]",
+       "os pontos que cada ajuste visível desenha na imagem padrão (1024x768, 1 A a 10 kA)",
+       {"Os pontos que os ajustes visíveis (ou só o item N, visível ou não) desenham na imagem "
+        "padrão de 1024x768, de 1 A a 10 kA, na ordem do desenho. Uma linha por ponto, campos "
+        "separados por tabulação: número do item, curva (\"fase\", \"neutro\", \"curva\", o "
+        "nome do elo ou a palavra do tipo do ajuste, como \"trafo\" ou \"inrush\"), corrente "
+        "em A e tempo em s com 17 algarismos significativos."},
+       {{"--item N", "só os pontos do item N da lista (a partir de 1)"}}},
       {"convert",
        "ENTRADA.coord SAIDA.coord | ENTRADA.ajuste SAIDA.ajuste",
        "lê e grava de novo um documento (um cálculo é calculado antes)",

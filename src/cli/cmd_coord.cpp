@@ -1,16 +1,26 @@
-// Commands over coordination charts (.coord): the settings text, the
-// conversion (read and write again) and a new example chart. A file is read
-// the way the desktop program opens it (prjcoord_abre): a new chart with the
-// relay counter reset, then the file loaded into it, so converting gives
-// exactly what opening and saving gives.
+// Commands over coordination charts (.coord): the settings text, the checks
+// of the chart, the points its settings draw, the conversion (read and write
+// again) and a new example chart. A file is read the way the desktop program
+// opens it (prjcoord_abre): a new chart with the relay counter reset, then the
+// file loaded into it, so converting gives exactly what opening and saving
+// gives.
+
+#include <fmt/printf.h>
 
 #include <memory>
 #include <string>
 
 #include "cli/comandos.h"
+#include "core/chart/canvas_rec.h"
+#include "core/coordination/ajuste_fuse.h"
+#include "core/coordination/ajuste_religa.h"
+#include "core/coordination/ajuste_trafo.h"
 #include "core/coordination/coordchart.h"
 #include "core/coordination/prjcoord.h"
+#include "core/coordination/verificacao.h"
 #include "core/foundation/arquivo.h"
+#include "core/foundation/json.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel::cli {
 
@@ -45,6 +55,155 @@ int cmd_settings(const tARGS& args) {
   if (p.saida.empty()) return escreve(texto) ? SAIDA_OK : erro("não foi possível escrever a saída");
   gravartexto(p.saida, texto);
   return SAIDA_OK;
+}
+
+namespace {
+
+// Exit status of check when a check fails.
+constexpr int SAIDA_FALHA = 3;
+// The size and margin of the exported image, whose drawing `points` lists.
+constexpr int kLARGURA_IMAGEM = 1024;
+constexpr int kALTURA_IMAGEM = 768;
+constexpr int kFOLGA_IMAGEM = 50;
+
+std::string json_verif(const tRESULTADOVERIF& r) {
+  tJSON j;
+  j.lista();
+  for (const tVERIFICACAO& v : r.itens) {
+    j.objeto();
+    j.campo("verificacao", nome_verif(v.tipo));
+    j.campo("item", v.item);
+    if (!v.elo.empty()) j.campo("elo", v.elo);
+    j.campo("referencia", v.referencia);
+    if (!v.elo_ref.empty()) j.campo("elo_referencia", v.elo_ref);
+    j.campo("funcao", nome_funcao(v));
+    j.campo("corrente", v.corrente);
+    j.campo("margem", v.margem);
+    j.campo("exigido", v.exigido);
+    j.campo("ok", v.ok);
+    j.fim();
+  }
+  j.fim();
+  return j.texto();
+}
+
+// The word of a setting's curves in `points` for kinds without functions
+// or links: the name of its file block ("ajuste-trafo{" gives "trafo").
+std::string palavra(tAJUSTE& a) {
+  tSTRINGARQ arq;
+  a.exportprop(arq);
+  std::string s = arq.count() > 0 ? arq[0] : std::string();
+  if (s.rfind("ajuste-", 0) == 0) s.erase(0, 7);
+  if (!s.empty() && s.back() == '{') s.pop_back();
+  return s;
+}
+
+void linhas_pontos(std::string& s, int n, const std::string& curva,
+                   const std::vector<tPOINTX>& pts) {
+  for (const tPOINTX& p : pts) s += fmt::sprintf("%d\t%s\t%.17g\t%.17g\n", n, curva, p.x, p.y);
+}
+
+// The points setting a (number n) draws on chart, curve by curve.
+void pontos_ajuste(tCHARTX& chart, tCANVAS& canvas, tAJUSTE& a, int n, std::string& s) {
+  std::vector<tPOINTX> pts;
+  chart.canvas = &canvas;
+  chart.registro = &pts;
+  auto desenha = [&](const std::string& curva, auto&& f) {
+    pts.clear();
+    f();
+    linhas_pontos(s, n, curva, pts);
+  };
+  if (auto* r = dynamic_cast<tAJUSTE_RELIGA*>(&a)) {
+    desenha("fase", [&] { r->relf.plot(chart); });
+    desenha("neutro", [&] { r->reln.plot(chart); });
+  } else if (auto* c = dynamic_cast<tAJUSTE_CURVA*>(&a)) {
+    desenha("curva", [&] { c->rel.plot(chart); });
+  } else if (auto* f = dynamic_cast<tAJUSTE_FUSE*>(&a)) {
+    // A link is drawn through every point of its catalogue curves.
+    for (const std::string& elo : f->fusetag) {
+      if (elo == "Nenhum") continue;
+      for (const std::string& nome : {elo, elo + "-max"})
+        if (const tELO_CURVA* e = elolista().find(nome))
+          desenha(nome, [&] {
+            for (const auto& p : e->pontos()) chart.marca({p.cor, p.tem});
+          });
+    }
+  } else {
+    desenha(palavra(a), [&] { a.drawto(chart); });
+  }
+  chart.registro = nullptr;
+  chart.canvas = nullptr;
+}
+
+}  // namespace
+
+int cmd_check(const tARGS& args) {
+  std::string arq;
+  bool json = false;
+  for (const std::string& a : args) {
+    if (a == "--json")
+      json = true;
+    else if (!a.empty() && a[0] == '-')
+      return erro_uso("check", "opção desconhecida: " + a);
+    else if (!arq.empty())
+      return erro_uso("check", "argumento inesperado: " + a);
+    else
+      arq = a;
+  }
+  const auto prj = abre(arq);
+  const tRESULTADOVERIF r = verifica(*prj, tOPCOES_GRAF{}.lim_sup);
+  for (const std::string& a : r.avisos) aviso(a);
+  std::string s;
+  if (json) {
+    s = json_verif(r);
+  } else {
+    for (const tVERIFICACAO& v : r.itens)
+      s += fmt::sprintf("%s\t%s\t%s\t%s\t%.1f\t%.3f\t%.3f\t%s\n", nome_verif(v.tipo),
+                        numero_item(v.item, v.elo), numero_item(v.referencia, v.elo_ref),
+                        nome_funcao(v), v.corrente, v.margem, v.exigido, nome_resultado(v));
+  }
+  if (!escreve(s)) return erro("não foi possível escrever a saída");
+  return r.falhas() > 0 ? SAIDA_FALHA : SAIDA_OK;
+}
+
+int cmd_points(const tARGS& args) {
+  std::string arq;
+  std::string item;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--item") {
+      if (i + 1 >= args.size()) return erro_uso("points", "falta o valor depois de --item");
+      item = args[++i];
+    } else if (!a.empty() && a[0] == '-') {
+      return erro_uso("points", "opção desconhecida: " + a);
+    } else if (!arq.empty()) {
+      return erro_uso("points", "argumento inesperado: " + a);
+    } else {
+      arq = a;
+    }
+  }
+  int n = 0;
+  if (!item.empty()) {
+    n = txt2int(item, -1, 0, 0);
+    if (n < 1) return erro_uso("points", "número de item inválido: " + item);
+  }
+  const auto prj = abre(arq);
+  if (n > prj->ajustes.count())
+    return erro(
+        fmt::sprintf("o coordenograma não tem o item %d (tem %d)", n, prj->ajustes.count()));
+  // The drawing of the exported image sets the chart up (size, limits,
+  // the transformers' voltage); each setting is then drawn again alone.
+  tCANVASREC canvas(kLARGURA_IMAGEM, kALTURA_IMAGEM);
+  tCHARTX chart;
+  drawcoord(*prj, chart, canvas, kLARGURA_IMAGEM, kFOLGA_IMAGEM, kALTURA_IMAGEM, tOPCOES_GRAF{});
+  std::string s;
+  for (int i = 0; i < prj->ajustes.count(); ++i) {
+    tAJUSTE& a = *prj->ajustes.Getajustes(i);
+    if (n != 0 ? i + 1 != n : !a.visible) continue;
+    if (auto* t = dynamic_cast<tAJUSTE_TRAFO*>(&a)) t->tensao = prj->ten_nom;
+    pontos_ajuste(chart, canvas, a, i + 1, s);
+  }
+  return escreve(s) ? SAIDA_OK : erro("não foi possível escrever a saída");
 }
 
 int convert_coord(const std::string& in, const std::string& out) {

@@ -62,6 +62,10 @@ int cmd_convert(const tARGS& args);
 int cmd_new(const tARGS& args);
 int cmd_image(const tARGS& args);
 int cmd_settings(const tARGS& args);
+// The checks of a chart (exit 3 when one fails) and the points its settings
+// draw (cmd_coord.cpp).
+int cmd_check(const tARGS& args);
+int cmd_points(const tARGS& args);
 // The print job of a document as a PDF file.
 int cmd_pdf(const tARGS& args);
 // The coordination chart made from a calculation file (cmd_calculo.cpp).

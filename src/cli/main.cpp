@@ -25,6 +25,7 @@ const tEXEC execs[] = {
     {"curves", cmd_curves},   {"trip", cmd_trip},         {"report", cmd_report},
     {"image", cmd_image},     {"settings", cmd_settings}, {"pdf", cmd_pdf},
     {"coord", cmd_coordcalc}, {"convert", cmd_convert},   {"new", cmd_new},
+    {"check", cmd_check},     {"points", cmd_points},
 };
 
 int (*procura(const std::string& nome))(const tARGS&) {

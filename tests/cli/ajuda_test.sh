@@ -30,7 +30,7 @@ sed 's/\\-/-/g' "$man_dir/tarvinel-cli.1" >"$pagina"
 "$cli" --help >"$tmp/help"
 confere "--help, código" 0 $?
 comandos=$(sed -n 's/^  tarvinel-cli \([a-z]*\).*/\1/p' "$tmp/help")
-confere "comandos na ajuda" "curves trip report image settings pdf coord convert new" "$(echo $comandos)"
+confere "comandos na ajuda" "curves trip report image settings pdf coord check points convert new" "$(echo $comandos)"
 for c in $comandos; do
   uso=$(grep -m1 "^  tarvinel-cli $c\b" "$tmp/help" | sed 's/^  //')
   "$cli" "$c" --help >"$tmp/cmd"
@@ -50,7 +50,7 @@ for c in $comandos; do
   confere "$c despachado, código" 2 $?
   confere "$c despachado, mensagem" 0 "$(grep -c 'comando desconhecido' "$tmp/err")"
 done
-for codigo in 0 1 2; do
+for codigo in 0 1 2 3; do
   confere "código de saída $codigo na página" 1 "$(grep -A1 -Fx '.TP' "$pagina" | grep -cFx ".B \"$codigo\"")"
 done
 

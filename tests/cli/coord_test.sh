@@ -159,5 +159,86 @@ for caso in "convert nada.coord" "convert lixo.coord" "image calculo.coord" "set
   confere "$caso: nada escrito" "" "$(cat "$tmp/x.txt" 2>/dev/null)"
 done
 
+# --- check and points
+# The new chart with references: the customer relay behind the utility's,
+# the ANSI and inrush points protected by the customer relay, the fuse behind
+# it. Optional extra project lines (a margin) go after the title.
+com_referencias() {  # saída, linhas do projeto...
+  python3 - "$tmp/novo.coord" "$@" <<'PY'
+import sys
+l = open(sys.argv[1], 'rb').read().split(b'\r\n')
+extra = [a.encode('cp1252') for a in sys.argv[3:]]
+out, n = [], 0
+for x in l:
+    out.append(x)
+    s = x.strip(b'\t')
+    if s.startswith(b'titulo'):
+        out += [b'\t' + e for e in extra]
+    if s.startswith(b'reln-tmin'):
+        n += 1
+        if n == 2:
+            out.append(b'\t\tretaguarda 1')
+    if s.startswith(b'postext') or s.startswith(b'inrusn'):
+        out.append(b'\t\tprotecao 2')
+    if s == b'fusetag "Nenhum" 3':
+        out.append(b'\t\tretaguarda 2')
+open(sys.argv[2], 'wb').write(b'\r\n'.join(out))
+PY
+}
+com_referencias "$tmp/ref.coord"
+"$cli" check "$tmp/ref.coord" >"$tmp/check" 2>"$tmp/err"
+confere "check: falha dá 3" 3 $?
+confere "check: linhas" "$(printf '%s\n' \
+  $'coordenação\t2\t1\tfase\t3000.0\t0.631\t0.300\tOK' \
+  $'coordenação\t2\t1\tneutro\t3000.0\t0.075\t0.300\tFALHA' \
+  $'ANSI\t4\t2\tfase\t188.3\t3.075\t0.000\tOK' \
+  $'ANSI\t4\t2\tneutro\t109.2\t2.983\t0.000\tOK' \
+  $'inrush\t5\t2\tfase\t70.0\t0.606\t0.000\tOK' \
+  $'coordenação\t6:100K\t2\tfase\t268.0\t-70.625\t0.200\tFALHA' \
+  $'coordenação\t6:100K\t2\tneutro\t268.0\t-70.557\t0.200\tFALHA')" "$(cat "$tmp/check")"
+confere "check: nada em stderr" "" "$(cat "$tmp/err")"
+"$cli" convert "$tmp/ref.coord" "$tmp/ref2.coord"
+confere "convert guarda as referências byte a byte" "$(hex "$tmp/ref.coord")" "$(hex "$tmp/ref2.coord")"
+"$cli" check "$tmp/ref.coord" --json >"$tmp/check.json"
+confere "check --json: saída" 3 $?
+confere "check --json" "7 coordenação 2 1 fase 0.6309165490972667 0.3 True 6 100K" "$(python3 - "$tmp/check.json" <<'PY'
+import json, sys
+d = json.load(open(sys.argv[1]))
+v, f = d[0], d[5]
+print(len(d), v['verificacao'], v['item'], v['referencia'], v['funcao'], v['margem'], v['exigido'],
+      v['ok'], f['item'], f['elo'])
+PY
+)"
+# Only the relay pair, with the required interval lowered below both margins.
+com_referencias "$tmp/ok.coord" "cti 0.050"
+sed -i -e '/protecao 2/d' -e '/retaguarda 2/d' "$tmp/ok.coord"
+"$cli" check "$tmp/ok.coord" >"$tmp/check"
+confere "check: tudo passa dá 0" 0 $?
+confere "check: exigido do projeto" "0.050 0.050" "$(cut -f7 "$tmp/check" | tr '\n' ' ' | sed 's/ $//')"
+"$cli" check >"$tmp/check"
+confere "check sem referências: 0" 0 $?
+confere "check sem referências: nada" "" "$(cat "$tmp/check")"
+"$cli" check "$tmp/ref.coord" --todas >/dev/null 2>&1
+confere "check: opção desconhecida" 2 $?
+"$cli" check "$tmp/ref.coord" "$tmp/ok.coord" >/dev/null 2>&1
+confere "check: dois arquivos" 2 $?
+"$cli" check "$tmp/nao-existe.coord" >/dev/null 2>&1
+confere "check: arquivo que não existe" 1 $?
+
+"$cli" points "$tmp/ref.coord" --item 4 >"$tmp/pontos"
+confere "points --item: ponto ANSI" "$(printf '4\ttrafo\t188.26639212705186\t3.125\n4\ttrafo\t109.19450743369008\t3.125')" \
+  "$(cat "$tmp/pontos")"
+"$cli" points "$tmp/ref.coord" >"$tmp/pontos"
+confere "points: curvas em ordem" "1 fase,1 neutro,2 fase,2 neutro,3 iccminmax,4 trafo,5 inrush,6 100K,6 100K-max,7 cabo" \
+  "$(cut -f1,2 "$tmp/pontos" | uniq | tr '\t\n' ' ,' | sed 's/,$//')"
+confere "points: quatro campos em toda linha" 0 "$(awk -F'\t' 'NF != 4' "$tmp/pontos" | wc -l)"
+sed 's/visible 1/visible 0/' "$tmp/ref.coord" >"$tmp/oculto.coord"
+confere "points: ajustes ocultos ficam fora" "" "$("$cli" points "$tmp/oculto.coord")"
+confere "points --item de um ajuste oculto" 2 "$("$cli" points "$tmp/oculto.coord" --item 4 | wc -l)"
+"$cli" points "$tmp/ref.coord" --item 0 >/dev/null 2>&1
+confere "points --item 0" 2 $?
+"$cli" points "$tmp/ref.coord" --item 99 >/dev/null 2>&1
+confere "points --item além da lista" 1 $?
+
 echo "cli coord: $aprovados passed, $falhas failed"
 [ "$falhas" -eq 0 ]

@@ -20,7 +20,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -29,6 +31,7 @@
 #include "core/chart/canvas_rec.h"
 #include "core/coordination/ajuste_religa.h"
 #include "core/curves/inifile.h"
+#include "core/foundation/estado.h"
 #include "gui/coordination/coordx.h"
 #include "gui/coordination/listaajustes.h"
 #include "gui/coordination/pbchart.h"
@@ -97,6 +100,13 @@ class tCOORD : public ::testing::Test {
   }
 
   std::string dica() const { return w->mmHINT->toPlainText().toStdString(); }
+  // The three cursor lines of the hint area.
+  std::string cursores() const {
+    const std::string d = dica();
+    std::size_t n = 0;
+    for (int i = 0; i < 3 && n != std::string::npos; ++i) n = d.find('\n', n + (i > 0));
+    return d.substr(0, n);
+  }
 
   tROTEIRO dlg;
   std::unique_ptr<TfmCOORD> w;
@@ -126,7 +136,9 @@ TEST_F(tCOORD, JanelaNova) {
     geral.push_back(w->vlprop.row(i).key + "=" + w->vlprop.row(i).value);
   EXPECT_EQ(geral, (std::vector<std::string>{"Título=Título Coordenograma", "Subestação=exemplo",
                                              "Alimentador=exemplo", "Responsavel=Eng. ...",
-                                             "Tensão primária [kV]=13.80"}));
+                                             "Tensão primária [kV]=13.80",
+                                             "Intervalo de coordenação relé-relé [s]=0.300",
+                                             "Intervalo de coordenação relé-elo [s]=0.200"}));
   EXPECT_EQ(w->lbCURSORX->text().toStdString(), "0s/0A");
 }
 
@@ -361,22 +373,40 @@ TEST_F(tCOORD, CursoresELeitura) {
   mouse(QEvent::MouseMove, a, Qt::NoButton);
   EXPECT_EQ(w->lbCURSORX->text().toStdString(), "1.00s/100A");
   mouse(QEvent::MouseButtonPress, a, Qt::LeftButton);
-  EXPECT_EQ(dica(),
+  EXPECT_EQ(cursores(),
             "Cursor A:  1.00s,  100A\n"
             "Cursor B:  0.00s,    0A\n"
             "Delta   :  1.00s,  100A");
   mouse(QEvent::MouseButtonPress, b, Qt::RightButton);
-  EXPECT_EQ(dica(),
+  EXPECT_EQ(cursores(),
             "Cursor A:  1.00s,  100A\n"
             "Cursor B:  0.10s, 1000A\n"
             "Delta   :  0.90s,  900A");
   EXPECT_NEAR(w->cur_med.c1.x, 100, 1);
   EXPECT_NEAR(w->cur_med.c2.y, 0.1, 0.001);
+  // Then the time of every protection shown at cursor A's current, in list
+  // order: the utility's phase pickup (400 A) and the fuse link lie above it.
+  const std::string d = dica();
+  std::vector<std::string> leitura;
+  for (std::size_t i = 0, n = 0; i < d.size(); i = n + 1) {
+    n = std::min(d.find('\n', i), d.size());
+    const std::string l = d.substr(i, n - i);
+    if (l.rfind("Cursor", 0) != 0 && l.rfind("Delta", 0) != 0)
+      leitura.push_back(l.substr(0, l.find(':')) + (l.find("não atua") != l.npos ? " -" : " t"));
+  }
+  EXPECT_EQ(leitura,
+            (std::vector<std::string>{"1) Concessionária FASE -", "1) Concessionária NEUTRO t",
+                                      "2) Cliente FASE t", "2) Cliente NEUTRO t",
+                                      "6) Principal 100K -", "6) Principal 100K-max -"}));
+  w->cbNEUTRO->setChecked(false);
+  mouse(QEvent::MouseButtonPress, a, Qt::LeftButton);
+  EXPECT_EQ(dica().find("NEUTRO"), std::string::npos) << "só as funções mostradas";
+  w->cbNEUTRO->setChecked(true);
 
   // The middle button moves no cursor but writes the lines again.
   w->mmHINT->clear();
   mouse(QEvent::MouseButtonPress, pixel(30, 10), Qt::MiddleButton);
-  EXPECT_EQ(dica(),
+  EXPECT_EQ(cursores(),
             "Cursor A:  1.00s,  100A\n"
             "Cursor B:  0.10s, 1000A\n"
             "Delta   :  0.90s,  900A");
@@ -466,6 +496,52 @@ TEST_F(tCOORD, CorAplicadaMudaAmostraDaLista) {
   EXPECT_EQ(tLISTAAJUSTES::amostra(QRect(0, 0, 200, 20)), QRect(QPoint(178, 2), QPoint(197, 17)));
 }
 
+// The references in the grid, the page "Verificação" and the message log
+// after Apply; a move keeps the reference row naming the same setting.
+TEST_F(tCOORD, VerificacaoDaJanela) {
+  std::vector<std::string> log;
+  set_sink([&log](const std::string& l) { log.push_back(l); });
+  escolhe(1);  // "Cliente"
+  const tPROPROW* r = w->vlitem.find("Retaguarda");
+  ASSERT_NE(r, nullptr);
+  EXPECT_EQ(r->value, "Nenhuma");
+  // Every other protection: the utility relay and the fuse.
+  EXPECT_EQ(r->picklist, (tNOMES{"Nenhuma", "1) Concessionária", "6) Principal"}));
+  edita(w->vlITEM, "Retaguarda", "1) Concessionária");
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->sgVERIF->rowCount(), 2) << "fase e neutro";
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log[0], w->lbVERIF->text().toStdString());
+  EXPECT_EQ(log[0], "2 verificações, 1 falha");
+  EXPECT_EQ(
+      std::count_if(log.begin(), log.end(),
+                    [](const std::string& l) { return l.rfind("# coordenação FALHA", 0) == 0; }),
+      1);
+  for (int row = 0; row < 2; ++row) {
+    const bool falha = w->sgVERIF->item(row, 7)->text() == "FALHA";
+    EXPECT_EQ(w->sgVERIF->item(row, 1)->text().toStdString(), "2) Cliente");
+    EXPECT_EQ(w->sgVERIF->item(row, 0)->foreground().color() == QColor(Qt::red), falha) << row;
+  }
+
+  // Moved below its reference and back, the row follows the utility relay.
+  w->Image1->click();
+  EXPECT_EQ(w->vlitem.value("Retaguarda"), "2) Concessionária");
+  w->Image2->click();
+  EXPECT_EQ(w->vlitem.value("Retaguarda"), "1) Concessionária");
+  // A number that names no protection keeps the reference, with a warning.
+  log.clear();
+  edita(w->vlITEM, "Retaguarda", "3) ICC");
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->vlitem.value("Retaguarda"), "1) Concessionária");
+  EXPECT_NE(log.at(0).find('#'), std::string::npos);
+  // The margins of the page "Geral" decide: a lenient one passes both.
+  edita(w->vlPROP, "Intervalo de coordenação relé-relé [s]", "0.05");
+  w->btAPLICAR->click();
+  EXPECT_EQ(w->lbVERIF->text().toStdString(), "2 verificações, 0 falhas");
+  EXPECT_DOUBLE_EQ(w->proj->cti, 0.05);
+  set_sink(nullptr);
+}
+
 TEST_F(tCOORD, Telas) {
   if (std::getenv("TARVINEL_SALVAR_IMAGEM") == nullptr)
     GTEST_SKIP() << "só com TARVINEL_SALVAR_IMAGEM";
@@ -476,8 +552,8 @@ TEST_F(tCOORD, Telas) {
   pn->show();
   escolhe(0);
   w->vlITEM->seleciona("FASE.Curva Principal");
-  const char* nomes[] = {"ajustes", "geral", "grafico"};
-  for (int i = 0; i < 3; ++i) {
+  const char* nomes[] = {"ajustes", "geral", "grafico", "verificacao"};
+  for (int i = 0; i < 4; ++i) {
     w->pcMAIN->setCurrentIndex(i);
     QApplication::processEvents();
     const QString arq = QDir::temp().filePath(QStringLiteral("coord_janela_%1.png").arg(nomes[i]));

@@ -19,10 +19,18 @@ void coordenograma_calc(tPRJCALC& proj, const tPRJCALCVAR& calc, bool elos, tPRJ
   proj.rele_cli->visible = true;
   proj.rele_cli->color = clGreen;
   proj.rele_cli->caption = "cliente";
-  coord.ajustes.add(proj.rele_cli->copy());
-  if (proj.inc_rele_con) coord.ajustes.add(proj.rele_con->copy());
+  tAJUSTE* cliente = coord.ajustes.add(proj.rele_cli->copy());
+  // The references of the chart: the utility relay behind the customer's,
+  // the customer relay behind every fuse and protecting every transformer.
+  cliente->ref = 0;
+  if (proj.inc_rele_con) {
+    tAJUSTE* con = coord.ajustes.add(proj.rele_con->copy());
+    con->ref = 0;
+    cliente->ref = con->uid;
+  }
 
   auto inrush = std::make_unique<tAJUSTE_INRUSH>();
+  inrush->ref = cliente->uid;
   inrush->inrush = calc.inrush_fase;
   inrush->inrusn = calc.inrush_neutro;
   coord.ajustes.add(std::move(inrush));
@@ -31,8 +39,10 @@ void coordenograma_calc(tPRJCALC& proj, const tPRJCALCVAR& calc, bool elos, tPRJ
     tAJUSTE_FUSE* fuse = nullptr;
     int i = 0;
     for (const auto& t : proj.trafos) {
-      if (i % 4 == 0)
+      if (i % 4 == 0) {
         fuse = static_cast<tAJUSTE_FUSE*>(coord.ajustes.add(std::make_unique<tAJUSTE_FUSE>()));
+        fuse->ref = cliente->uid;
+      }
       fuse->fusetag[static_cast<std::size_t>(i % 4)] = tAJUSTE_FUSE::getfuse(t->inom);
       ++i;
     }
@@ -43,6 +53,7 @@ void coordenograma_calc(tPRJCALC& proj, const tPRJCALCVAR& calc, bool elos, tPRJ
     auto ansi = std::make_unique<tAJUSTE_TRAFO>();
     ansi->kva = t->kva;
     ansi->zp = t->zp;
+    ansi->ref = cliente->uid;
     coord.ajustes.add(std::move(ansi));
   }
 

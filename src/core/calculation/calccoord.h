@@ -20,6 +20,10 @@ namespace tarvinel {
 // order; a transformer of 0 kVA gets no ANSI point. The nominal current of
 // the markers is the limiting power over sqrt(3) times the power factor and
 // the voltage, and 0 (no mark) when those give no finite current.
+//
+// References: the customer relay's "Retaguarda" is the utility relay when
+// that is included; every fuse setting's is the customer relay, which is
+// also the "Proteção" of the inrush marker and of every ANSI point.
 void coordenograma_calc(tPRJCALC& proj, const tPRJCALCVAR& calc, bool elos, tPRJCOORD& coord);
 
 }  // namespace tarvinel

@@ -82,6 +82,11 @@ void tCHARTX::moveto(tPOINTX rl) {
   }
   canvas->moveto(pix(p.x), pix(p.y));
   haspos_ = true;
+  marca(rl);
+}
+
+void tCHARTX::marca(tPOINTX rl) {
+  if (registro != nullptr && placeable(rl)) registro->push_back(rl);
 }
 
 void tCHARTX::lineto(tPOINTX rl) {
@@ -95,6 +100,7 @@ void tCHARTX::lineto(tPOINTX rl) {
   else
     canvas->moveto(pix(p.x), pix(p.y));
   haspos_ = true;
+  marca(rl);
 }
 
 void tCHARTX::pushline(tPOINTX rl) {
@@ -109,6 +115,7 @@ void tCHARTX::pushline(tPOINTX rl) {
     linecount = 1;
   }
   linebuf[linecount++] = {pix(p.x), pix(p.y)};
+  marca(rl);
 }
 
 void tCHARTX::flushline() {
@@ -155,6 +162,7 @@ void tCHARTX::circle(tPOINTX rlc, double r) {
   const tPOINTX p = rl2px(rlc);
   if (!placeable(rlc) || isnanpt(p)) return;
   canvas->ellipse(pix(p.x - r), pix(p.y - r), pix(p.x + r), pix(p.y + r));
+  marca(rlc);
 }
 
 void tCHARTX::defaultpen() {

@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/chart/canvas.h"
 #include "core/foundation/tipos.h"
@@ -52,6 +53,10 @@ class tCHARTX {
   bool show_neutro = true;  // neutral functions are drawn
   double mul_vis = 1.0;     // multiplier of the current labels in curve-editor mode
   bool tra_cur = false;     // set: relay phase thick and solid, neutral thin and dashed
+  // When set, every real point the line primitives and circle draw (those
+  // with a place on the axes), and every point an item marks, is appended
+  // here in drawing order. Not owned; null while nobody listens.
+  std::vector<tPOINTX>* registro = nullptr;
 
   tCHARTX();
 
@@ -95,6 +100,10 @@ class tCHARTX {
     else
       puttext(rlx, rly, fmt::sprintf(s, args...), al, rlorpx);
   }
+
+  // An item that draws a point with the surface's own primitives (a marker
+  // at a real point) names the point here, for registro.
+  void marca(tPOINTX rl);
 
   // Ellipse with the bounding box of a circle of r pixels around the real
   // centre rlc.

@@ -6,7 +6,28 @@
 
 namespace tarvinel {
 
-tAJUSTE::tAJUSTE(std::string classname) : caption(std::move(classname)) {}
+namespace {
+
+std::uint64_t novo_uid() {
+  static std::uint64_t ultimo = 0;
+  return ++ultimo;
+}
+
+}  // namespace
+
+tAJUSTE::tAJUSTE(std::string classname) : caption(std::move(classname)), uid(novo_uid()) {}
+
+void tAJUSTE::exportref(tSTRINGARQ& arq) const {
+  const tREFAJUSTE r = referencia();
+  if (!r.empty() && refnum != 0) arq.adds(std::string(r.chave) + " %d", refnum);
+}
+
+bool tAJUSTE::importref(const tSTRINGARQ& arq) {
+  const tREFAJUSTE r = referencia();
+  if (r.empty() || arq.cmd != r.chave) return false;
+  refnum = arq.pi;
+  return true;
+}
 
 void tAJUSTE::showprop(tPROPGRID& vl) {
   vl.setvalue(" Dados gerais", "");
@@ -52,6 +73,7 @@ void tAJUSTE::assign(tAJUSTE& dest) const {
   dest.visible = visible;
   dest.color = color;
   dest.obs = obs;
+  dest.ref = ref;
 }
 
 std::unique_ptr<tAJUSTE> tAJUSTE::create() const {
@@ -72,6 +94,12 @@ std::string tAJUSTE::gethint(const std::string& prop) const {
   if (prop == "Cor")
     return "Clique no botão para selecionar uma cor ou digite a cor no formato $BBGGRR (azul, "
            "verde, vermelho).";
+  if (prop == "Retaguarda")
+    return "Proteção logo atrás desta (a montante): deve atuar depois desta, com o intervalo de "
+           "coordenação da página \"Geral\", em toda a faixa de corrente verificada.";
+  if (prop == "Proteção")
+    return "Proteção do transformador: deve atuar antes do ponto ANSI e não atuar antes de "
+           "0.1 s na corrente de inrush.";
   return "";
 }
 
@@ -97,6 +125,8 @@ std::unique_ptr<tAJUSTE> tAJUSTE_LISTA::remove(const tAJUSTE* s) {
   if (i < 0) return nullptr;
   auto out = std::move(itens_[static_cast<std::size_t>(i)]);
   itens_.erase(itens_.begin() + i);
+  for (const auto& a : itens_)
+    if (a->ref == out->uid) a->ref = 0;
   return out;
 }
 

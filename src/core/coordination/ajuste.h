@@ -4,8 +4,10 @@
 // the shared "header{" block and presents the general rows of the property
 // grid. tAJUSTE_LISTA owns the settings of one chart in drawing order.
 
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/foundation/grade.h"
@@ -15,6 +17,14 @@
 namespace tarvinel {
 
 class tCHARTX;
+
+// The reference a kind of setting carries to another setting of its chart:
+// the file key and the grid row. Empty for kinds without one.
+struct tREFAJUSTE {
+  std::string_view chave;  // "retaguarda", "protecao"
+  std::string_view linha;  // "Retaguarda", "Proteção"
+  bool empty() const { return chave.empty(); }
+};
 
 class tAJUSTE {
  public:
@@ -31,6 +41,24 @@ class tAJUSTE {
   std::string obs;
   int seq = 0;            // 1-based position, refreshed at every drawing; not stored
   std::string paramname;  // name of the kind, shown in the item list; not stored
+  // Identity of this setting in the process, unique, for references between
+  // the settings of one chart; neither stored nor copied.
+  const std::uint64_t uid;
+  // The setting this one refers to, by uid, 0 for none: the protection
+  // behind a relay, curve or fuse, the protection of a transformer or inrush
+  // point. Copied by assign, so a copy refers to the same setting; it counts
+  // only while that setting is in the same list (see referencia.h).
+  std::uint64_t ref = 0;
+  // The reference as a 1-based list number, only while a chart file is read
+  // or written: the project fills it before writing and resolves it after
+  // reading. The kind's block writes it as its reference key when not 0.
+  int refnum = 0;
+
+  // The kind's reference (relay, curve and fuse: "Retaguarda"; transformer
+  // and inrush points: "Proteção"); empty for the others.
+  virtual tREFAJUSTE referencia() const { return {}; }
+  // Relays, curves and fuses: the settings a reference may point to.
+  virtual bool protecao() const { return false; }
 
   // Rows " Dados gerais", "Nome", "Cor", "Visível", "Observações", " Dados específicos".
   virtual void showprop(tPROPGRID& vl);
@@ -49,6 +77,13 @@ class tAJUSTE {
   virtual std::string gethint(const std::string& prop) const;
 
  protected:
+  // The reference key line ("retaguarda 3"), written only when refnum is not
+  // 0, so a block without a reference is written as before.
+  void exportref(tSTRINGARQ& arq) const;
+  // The current line is the kind's reference key: refnum taken. False for
+  // any other line.
+  bool importref(const tSTRINGARQ& arq);
+
   // A new setting of this kind, exactly as the kind's constructor makes it.
   virtual std::unique_ptr<tAJUSTE> create() const;
 };
@@ -68,7 +103,8 @@ class tAJUSTE_LISTA {
   std::unique_ptr<tAJUSTE> Setajustes(int i, std::unique_ptr<tAJUSTE> s);
   tAJUSTE* add(std::unique_ptr<tAJUSTE> s);
   // Takes the setting out of the list and hands it to the caller; null when
-  // it is not in the list.
+  // it is not in the list. References of the remaining settings to it are
+  // cleared (moving keeps every reference, as they name the setting).
   std::unique_ptr<tAJUSTE> remove(const tAJUSTE* s);
   int indexof(const tAJUSTE* s) const;
   // Moves the setting at `from` to position `to` (both clipped to the list).

@@ -93,6 +93,7 @@ void tAJUSTE_FUSE::exportprop(tSTRINGARQ& arq) {
   tAJUSTE::exportprop(arq);
   for (std::size_t i = 0; i < fusetag.size(); ++i)
     arq.adds("fusetag \"%s\" %d", fusetag[i], static_cast<int>(i));
+  exportref(arq);
   arq.adds("}");
 }
 
@@ -100,6 +101,8 @@ void tAJUSTE_FUSE::importprop(tSTRINGARQ& arq) {
   while (arq.next({"header{"})) {
     if (arq.line == "header{") {
       tAJUSTE::importprop(arq);
+    } else if (importref(arq)) {
+      continue;
     } else if (arq.cmd == "fusetag") {
       // A line without a place fills place 0; a place outside 0..3 is clipped.
       const int i = txt2int(getword(arq.line, 2), 0, 0, 3);

@@ -30,6 +30,8 @@ class tAJUSTE_FUSE : public tAJUSTE {
   void exportprop(tSTRINGARQ& arq) override;
   void importprop(tSTRINGARQ& arq) override;
   void assign(tAJUSTE& dest) const override;
+  tREFAJUSTE referencia() const override { return {"retaguarda", "Retaguarda"}; }
+  bool protecao() const override { return true; }
 
  protected:
   std::unique_ptr<tAJUSTE> create() const override;

@@ -243,6 +243,7 @@ void tAJUSTE_RELIGA::exportprop(tSTRINGARQ& arq) {
   arq.adds("modelo \"%s\"", modelo);
   exportfunc(arq, "relf-", relf);
   exportfunc(arq, "reln-", reln);
+  exportref(arq);
   arq.adds("}");
 }
 
@@ -253,6 +254,8 @@ void tAJUSTE_RELIGA::importprop(tSTRINGARQ& arq) {
       tAJUSTE::importprop(arq);
     else if (cmd == "modelo")
       modelo = arq.ps;
+    else if (importref(arq))
+      continue;
     else if (startswith(cmd, "relf-"))
       importfunc(arq, cmd.substr(5), relf);
     else if (startswith(cmd, "reln-"))
@@ -361,6 +364,7 @@ void tAJUSTE_CURVA::exportprop(tSTRINGARQ& arq) {
   tAJUSTE::exportprop(arq);
   exportfunc(arq, "rel-", rel);
   arq.adds("rel-tipo %d", tipo);
+  exportref(arq);
   arq.adds("}");
 }
 
@@ -369,6 +373,8 @@ void tAJUSTE_CURVA::importprop(tSTRINGARQ& arq) {
     const std::string_view cmd = arq.cmd;
     if (arq.line == "header{")
       tAJUSTE::importprop(arq);
+    else if (importref(arq))
+      continue;
     else if (cmd == "rel-tipo")
       tipo = arq.pi;  // kept as read: any kind but 0 shows and draws as neutral
     else if (startswith(cmd, "rel-"))

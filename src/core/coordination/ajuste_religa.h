@@ -56,6 +56,8 @@ class tAJUSTE_RELIGA : public tAJUSTE {
   // The base fields, modelo, relf and reln.
   void assign(tAJUSTE& dest) const override;
   std::string gethint(const std::string& prop) const override;
+  tREFAJUSTE referencia() const override { return {"retaguarda", "Retaguarda"}; }
+  bool protecao() const override { return true; }
 
  protected:
   std::unique_ptr<tAJUSTE> create() const override;
@@ -80,6 +82,8 @@ class tAJUSTE_CURVA : public tAJUSTE {
   // The base fields, rel and tipo.
   void assign(tAJUSTE& dest) const override;
   std::string gethint(const std::string& prop) const override;
+  tREFAJUSTE referencia() const override { return {"retaguarda", "Retaguarda"}; }
+  bool protecao() const override { return true; }
 
  protected:
   std::unique_ptr<tAJUSTE> create() const override;

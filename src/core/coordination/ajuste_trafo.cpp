@@ -48,24 +48,30 @@ void tAJUSTE_TRAFO::getprop(const tPROPGRID& vl) {
   postext = vl_getindex(vl, "Posição do texto", posicoes());
 }
 
-void tAJUSTE_TRAFO::drawto(tCHARTX& chart) {
+bool tAJUSTE_TRAFO::pontoansi(double v, tPONTOANSI& p) const {
   // Only a file can hold a zero or negative rating, impedance or voltage; such
   // a transformer has no ANSI point, and a huge one would overflow.
-  if (!noeixo(kva) || !noeixo(zp) || !noeixo(tensao)) return;
-  const double in = kva / (std::sqrt(3.0) * tensao);
-  const double ifase = (100 / zp) * in;
-  const double ineutro = 0.58 * ifase;
+  if (!noeixo(kva) || !noeixo(zp) || !noeixo(v)) return false;
+  const double in = kva / (std::sqrt(3.0) * v);
   const double mult = 100 / zp;
-  const double t = 1250 / (mult * mult);
-  if (!noeixo(ifase) || !noeixo(ineutro) || !noeixo(t)) return;
-  if (chart.show_fase) drawansi(chart, fmt::sprintf("%dF", trunca(kva)), ifase, t);
-  if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", trunca(kva)), ineutro, t);
+  p.ifase = mult * in;
+  p.ineutro = 0.58 * p.ifase;
+  p.tempo = 1250 / (mult * mult);
+  return noeixo(p.ifase) && noeixo(p.ineutro) && noeixo(p.tempo);
+}
+
+void tAJUSTE_TRAFO::drawto(tCHARTX& chart) {
+  tPONTOANSI p;
+  if (!pontoansi(tensao, p)) return;
+  if (chart.show_fase) drawansi(chart, fmt::sprintf("%dF", trunca(kva)), p.ifase, p.tempo);
+  if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", trunca(kva)), p.ineutro, p.tempo);
 }
 
 void tAJUSTE_TRAFO::drawansi(tCHARTX& chart, const std::string& label, double i, double t) const {
   tCANVAS* cv = chart.canvas;
   if (cv == nullptr) return;
   const int w = cv->textwidth("o");
+  chart.marca({i, t});
   const tPOINTX p = chart.rl2px(i, t);
   const int x = tCHARTX::pix(p.x);
   const int y = tCHARTX::pix(p.y);
@@ -111,6 +117,7 @@ void tAJUSTE_TRAFO::exportprop(tSTRINGARQ& arq) {
   arq.adds("kva %.3f", kva);
   arq.adds("zp %.3f", zp);
   arq.adds("postext %d", postext);
+  exportref(arq);
   arq.adds("}");
 }
 
@@ -124,6 +131,8 @@ void tAJUSTE_TRAFO::importprop(tSTRINGARQ& arq) {
       zp = arq.pf;
     else if (arq.cmd == "postext")
       postext = arq.pi;
+    else
+      importref(arq);
   }
 }
 
@@ -179,6 +188,7 @@ void tAJUSTE_INRUSH::drawmark(tCHARTX& chart, double i) const {
   tCANVAS* cv = chart.canvas;
   if (cv == nullptr) return;
   chart.defaultpen();  // the texts are black whatever the setting's colour
+  chart.marca({i, 0.1});
   const tPOINTX p = chart.rl2px(i, 0.1);
   const double w = cv->textwidth("o");
   if (chart.showlegend) {
@@ -196,6 +206,7 @@ void tAJUSTE_INRUSH::exportprop(tSTRINGARQ& arq) {
   tAJUSTE::exportprop(arq);
   arq.adds("inrush %.3f", inrush);
   arq.adds("inrusn %.3f", inrusn);
+  exportref(arq);
   arq.adds("}");
 }
 
@@ -207,6 +218,8 @@ void tAJUSTE_INRUSH::importprop(tSTRINGARQ& arq) {
       inrush = arq.pf;
     else if (arq.cmd == "inrusn")
       inrusn = arq.pf;
+    else
+      importref(arq);
   }
 }
 

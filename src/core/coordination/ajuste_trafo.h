@@ -25,6 +25,14 @@ class tAJUSTE_TRAFO : public tAJUSTE {
   // voltage here before every drawing; not stored in files, not copied.
   double tensao = 0;
 
+  // The ANSI point for the system voltage v (kV): the phase current, the
+  // neutral current and the time. False while kva, zp or v give no point on
+  // the chart (zero, negative or overflowing values).
+  struct tPONTOANSI {
+    double ifase = 0, ineutro = 0, tempo = 0;
+  };
+  bool pontoansi(double v, tPONTOANSI& p) const;
+
   // The names of the label positions, in postext order.
   static const tNOMES& posicoes();
 
@@ -38,6 +46,7 @@ class tAJUSTE_TRAFO : public tAJUSTE {
   void importprop(tSTRINGARQ& arq) override;
   void assign(tAJUSTE& dest) const override;
   std::string gethint(const std::string& prop) const override;
+  tREFAJUSTE referencia() const override { return {"protecao", "Proteção"}; }
 
  protected:
   std::unique_ptr<tAJUSTE> create() const override;
@@ -62,6 +71,7 @@ class tAJUSTE_INRUSH : public tAJUSTE {
   void importprop(tSTRINGARQ& arq) override;
   void assign(tAJUSTE& dest) const override;
   std::string gethint(const std::string& prop) const override;
+  tREFAJUSTE referencia() const override { return {"protecao", "Proteção"}; }
 
  protected:
   std::unique_ptr<tAJUSTE> create() const override;

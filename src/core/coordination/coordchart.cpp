@@ -4,6 +4,8 @@
 
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/referencia.h"
+#include "core/coordination/verificacao.h"
 #include "core/foundation/contato.h"
 #include "core/foundation/estado.h"
 #include "core/foundation/grade.h"
@@ -64,6 +66,7 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
     canvas.setfontcolor(a->color);
     a->drawto(chart);
   }
+  drawverif(chart, verifica(prj, opt.lim_sup));
 
   chart.defaultpen();
   canvas.setfontorientation(900);
@@ -84,6 +87,9 @@ std::string textoajustes(const tPRJCOORD& prj) {
     s += fmt::sprintf("%d) %s: %s\r\n", n, a->paramname, a->caption);
     tPROPGRID vl;
     a->showprop(vl);
+    // The reference row only where there is one: charts without references
+    // give the text they always gave.
+    if (alvo_ref(prj.ajustes, *a) != nullptr) showref(vl, prj.ajustes, *a);
     for (int i = 0; i < vl.count(); ++i) {
       const tPROPROW& r = vl.row(i);
       if (omitelinha(r)) continue;

@@ -44,7 +44,8 @@ struct tOPCOES_GRAF {
 // background and grid; every setting numbered by its 1-based position in
 // `seq` (hidden ones too) and, when visible, drawn after the default pen with
 // its colour as font colour, an ANSI point first getting the project's
-// nominal voltage; the version line and the maker's site upright at the
+// nominal voltage; the worst point of every failing check of the chart
+// (drawverif); the version line and the maker's site upright at the
 // lower-left corner; then the cursors when opt.cursor is set and cursores is
 // given.
 //

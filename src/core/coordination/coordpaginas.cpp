@@ -7,6 +7,7 @@
 
 #include "core/chart/chartx.h"
 #include "core/coordination/ajuste_religa.h"
+#include "core/coordination/verificacao.h"
 #include "core/foundation/contato.h"
 #include "core/foundation/estado.h"
 #include "core/foundation/numtxt.h"
@@ -16,6 +17,23 @@ namespace tarvinel {
 namespace {
 
 constexpr const char* kFORMATOLINHA = "%-20s%-12s%-12s%-12s%-12s";
+// 68 columns: the widest line that fits the summary page in portrait.
+constexpr const char* kFORMATOVERIF = "%-12s%-9s%-7s%-7s%9s%10s%9s  %s";
+
+void linhasverif(const tPRJCOORD& prj, double lim_sup, std::vector<tLINHARESUMO>& l) {
+  const tRESULTADOVERIF r = verifica(prj, lim_sup);
+  if (r.itens.empty()) return;
+  l.push_back({" "});
+  l.push_back({"Verificação da coordenação (" + resumo_verif(r) + ")"});
+  l.push_back({fmt::sprintf(kFORMATOVERIF, "Verificação", "Item", "Ref.", "Função", "Corr.[A]",
+                            "Margem[s]", "Exig.[s]", "Res.")});
+  for (const tVERIFICACAO& v : r.itens)
+    l.push_back({fmt::sprintf(kFORMATOVERIF, nome_verif(v.tipo), numero_item(v.item, v.elo),
+                              numero_item(v.referencia, v.elo_ref), nome_funcao(v),
+                              fmt::sprintf("%.1f", v.corrente), fmt::sprintf("%.3f", v.margem),
+                              fmt::sprintf("%.3f", v.exigido), nome_resultado(v)),
+                 v.ok ? clBlack : clRed});
+}
 
 std::string linharele(const std::string& nome, const tFRELIGA& f) {
   return fmt::sprintf(kFORMATOLINHA, nome, num2txt(f.cor_par), num2txt(f.cor_ins), num2txt(f.dt),
@@ -31,7 +49,8 @@ std::string datahoje() {
   return fmt::sprintf("%02d/%02d/%02d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100);
 }
 
-std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& data) {
+std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& data,
+                                       double lim_sup) {
   std::vector<tLINHARESUMO> l;
   l.push_back({""});
   l.push_back({fmt::sprintf("Responável: %s", prj.projetista)});
@@ -53,6 +72,7 @@ std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& 
   }
   l.push_back({" "});
   l.push_back({fmt::sprintf("Software: %s/%s", versionline, email_contato)});
+  linhasverif(prj, lim_sup, l);
   return l;
 }
 
@@ -109,7 +129,8 @@ int compoecoord(tPAGINAS& pag, tPRJCOORD& prj, const tOPCOES_GRAF& opt, bool sep
     pag.novapagina();
     ++paginas;
   }
-  paginas += desenharesumo(canvas, linhasresumo(prj, data), [&pag] { pag.novapagina(); }) - 1;
+  paginas +=
+      desenharesumo(canvas, linhasresumo(prj, data, opt.lim_sup), [&pag] { pag.novapagina(); }) - 1;
   return paginas;
 }
 

@@ -35,8 +35,12 @@ std::string datahoje();
 
 // The lines of the summary page, top to bottom: the project's data, the date
 // `data`, the table of relay/recloser settings (each relay in its colour,
-// numbered by its position in the whole list) and the software line.
-std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& data);
+// numbered by its position in the whole list), the software line and, when
+// the chart has anything to check, the table of checks (failing rows red).
+// lim_sup ends the checked current range of a chart without short-circuit
+// markers, as on the chart.
+std::vector<tLINHARESUMO> linhasresumo(const tPRJCOORD& prj, const std::string& data,
+                                       double lim_sup = tOPCOES_GRAF{}.lim_sup);
 
 // Writes the summary lines on canvas in "Courier New" 12 points, from the top
 // of a page of the canvas's size. Lines that do not fit go on to a new page:

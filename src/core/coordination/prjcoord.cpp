@@ -1,5 +1,8 @@
 #include "core/coordination/prjcoord.h"
 
+#include <fmt/printf.h>
+
+#include <algorithm>
 #include <utility>
 
 #include "core/coordination/ajuste_cabo.h"
@@ -8,6 +11,7 @@
 #include "core/coordination/ajuste_religa.h"
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/referencia.h"
 #include "core/coordination/tipos_ajuste.h"
 
 namespace tarvinel {
@@ -31,7 +35,14 @@ void tPRJCOORD::saveblock(tSTRINGARQ& arq) const {
   arq.adds("alim \"%s\"", alimentador);
   arq.adds("proj \"%s\"", projetista);
   arq.adds("titulo \"%s\"", titulo);
+  // Compared as written, so a value read from a file that rounds to the
+  // default is not written either.
+  if (fmt::sprintf("%.3f", cti) != fmt::sprintf("%.3f", kCTI)) arq.adds("cti %.3f", cti);
+  if (fmt::sprintf("%.3f", cti_elo) != fmt::sprintf("%.3f", kCTI_ELO))
+    arq.adds("cti_elo %.3f", cti_elo);
+  numera_refs(ajustes);
   for (const auto& a : ajustes) a->exportprop(arq);
+  for (const auto& a : ajustes) a->refnum = 0;
   arq.adds("}");
 }
 
@@ -42,6 +53,9 @@ void tPRJCOORD::loadblock(tSTRINGARQ& arq) {
     if (arq.cmd == "alim") alimentador = arq.ps;
     if (arq.cmd == "proj") projetista = arq.ps;
     if (arq.cmd == "titulo") titulo = arq.ps;
+    // A margin is a time: a negative one or an absurd one is clipped.
+    if (arq.cmd == "cti") cti = std::clamp(arq.pf, 0.0, kCTI_MAX);
+    if (arq.cmd == "cti_elo") cti_elo = std::clamp(arq.pf, 0.0, kCTI_MAX);
     std::unique_ptr<tAJUSTE> a = ajuste_por_bloco(arq.line);
     if (!a) continue;
     // The block is read either way, so that its keys never leak into the
@@ -70,6 +84,7 @@ void tPRJCOORD::loadfromfile(const std::string& filename) {
     vazio = true;
     loadblock(arq);
   });
+  resolve_refs(ajustes);
 }
 
 std::unique_ptr<tPRJCOORD> prjcoord_novo() {

@@ -34,18 +34,27 @@ class tPRJCOORD : public tPROJBASE {
   std::string subestacao = "exemplo";
   std::string alimentador = "exemplo";
   std::string projetista = "Eng. ...";
+  // Required coordination intervals, s: between two relays or curves, and of
+  // a relay or curve over a fuse link. Written only when they differ from
+  // these defaults.
+  static constexpr double kCTI = 0.300;
+  static constexpr double kCTI_ELO = 0.200;
+  static constexpr double kCTI_MAX = 10;  // read values are clipped to 0..kCTI_MAX
+  double cti = kCTI;
+  double cti_elo = kCTI_ELO;
 
   // Atomic save of the whole file; an empty name writes nothing. Throws
   // tERROARQ.
   void savetofile(const std::string& filename) override;
   // Replaces the settings by those of the file's project blocks and takes the
   // descriptive keys the file holds; absent keys leave their fields as they
-  // are. The file is read before anything changes: when it cannot be read,
-  // or holds no "projeto-coord{" block (it is no chart), tERROARQ is thrown
-  // and the project keeps its settings.
+  // are. References are resolved once the whole list is read (resolve_refs). The file is read
+  // before anything changes: when it cannot be read, or holds no "projeto-coord{" block (it is no
+  // chart), tERROARQ is thrown and the project keeps its settings.
   void loadfromfile(const std::string& filename) override;
 
-  // Writes the "projeto-coord{" block, every setting included (hidden ones too).
+  // Writes the "projeto-coord{" block, every setting included (hidden ones
+  // too), references as list numbers.
   void saveblock(tSTRINGARQ& arq) const;
   // Reads the body of a "projeto-coord{" block, called just after its opener,
   // through its closer. A block whose opener the factory does not know is

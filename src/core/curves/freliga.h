@@ -66,6 +66,13 @@ struct tGRUPO_CURVAS {
 };
 const std::vector<tGRUPO_CURVAS>& curvegroups();
 
+// "OFF" and "NC-OFF": a definite-time element alone, no curve.
+bool definite_only(const std::string& nom);
+// The first user curve of the name decides: a fixed one (adj false) is drawn
+// through its stored points and returned here; an adjustable one is sampled
+// like any other curve (nullptr), and so is a name no user curve bears.
+const tUSERCURVE* fixed_usercurve(const std::string& nom);
+
 // A protection function, copied by value.
 struct tFRELIGA {
   std::string alias;
@@ -81,6 +88,14 @@ struct tFRELIGA {
   // Trip time in seconds for the current ic. 0 = no operation; -1 only from
   // the F6 tables, outside their range. lim: currents above cor_ins give 0.
   double calc(double ic, bool lim) const;
+
+  // The time the sampled characteristic gives at the current I: the curve
+  // time (0 or above 90 s become 90 s, "does not operate"), raised to tmin,
+  // cut at tdef above idef, tmin above the instantaneous pickup. -1 when the
+  // curve has no time there (an F6 table outside its range). Neither the
+  // definite-time-only names nor the fixed user curves are sampled: see
+  // definite_only and fixed_usercurve.
+  double tempocurva(double I) const;
 
   // Drawing on the time-current chart.
   tPOINTX plot(tCHARTX& chart) const;

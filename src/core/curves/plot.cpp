@@ -28,19 +28,6 @@ constexpr double kFimSemInstantaneo = 100;
 // A definite-time-only function is drawn only with a time below this.
 constexpr double kTdefMaximo = 100;
 
-bool definite_only(const std::string& nom) {
-  return nom == "NC-OFF" || nom == "OFF";
-}
-
-// The first user curve of the name decides: a fixed one (adj false) is drawn
-// as stored, an adjustable one is sampled like any other curve.
-const tUSERCURVE* fixed_usercurve(const std::string& nom) {
-  for (const tUSERCURVE& u : usercurves()) {
-    if (u.nom == nom) return u.adj ? nullptr : &u;
-  }
-  return nullptr;
-}
-
 bool finite(tPOINTX p) {
   return std::isfinite(p.x) && std::isfinite(p.y);
 }
@@ -77,21 +64,12 @@ bool amostra(const tFRELIGA& f, const tCHARTX& chart, int k, int* countdown, tPO
   const double x = W * k / kAmostras + chart.window.xl;
   const double I = chart.px2rl(x, 1).x;
   if (!std::isfinite(I)) return false;
-  double t = f.calc(I, false);
+  const double t = f.tempocurva(I);
   if (t < 0) return false;
-  if (t == 0 || t > kSemTempo) t = kSemTempo;
-  // The order below is the relay's: minimum time first, then the definite
-  // time (which may go below tmin), then the instantaneous drop to tmin.
-  if (t < f.tmin) t = f.tmin;
-  if (I > f.idef && f.tdef > 0) t = std::min(t, f.tdef);
-  if (I > f.cor_ins && f.cor_ins != 0) {
-    t = f.tmin;
-    if (--*countdown == 0) {
-      *fim = true;
-      return false;
-    }
+  if (I > f.cor_ins && f.cor_ins != 0 && --*countdown == 0) {
+    *fim = true;
+    return false;
   }
-  if (!std::isfinite(t)) return false;
   *s = {I, t};
   return true;
 }
@@ -119,6 +97,29 @@ void plot_sampled(const tFRELIGA& f, tCHARTX& chart) {
 }
 
 }  // namespace
+
+bool definite_only(const std::string& nom) {
+  return nom == "NC-OFF" || nom == "OFF";
+}
+
+const tUSERCURVE* fixed_usercurve(const std::string& nom) {
+  for (const tUSERCURVE& u : usercurves()) {
+    if (u.nom == nom) return u.adj ? nullptr : &u;
+  }
+  return nullptr;
+}
+
+double tFRELIGA::tempocurva(double I) const {
+  double t = calc(I, false);
+  if (t < 0) return -1;
+  if (t == 0 || t > kSemTempo) t = kSemTempo;
+  // The order below is the relay's: minimum time first, then the definite
+  // time (which may go below tmin), then the instantaneous drop to tmin.
+  if (t < tmin) t = tmin;
+  if (I > idef && tdef > 0) t = std::min(t, tdef);
+  if (I > cor_ins && cor_ins != 0) t = tmin;
+  return std::isfinite(t) ? t : -1;
+}
 
 tPOINTX tFRELIGA::plot(tCHARTX& chart) const {
   if (definite_only(nom_cur)) {

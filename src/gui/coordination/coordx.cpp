@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -27,7 +29,9 @@
 #include "core/coordination/ajuste_marcas.h"
 #include "core/coordination/ajuste_religa.h"
 #include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/referencia.h"
 #include "core/foundation/arquivo.h"
+#include "core/foundation/estado.h"
 #include "core/foundation/numtxt.h"
 #include "gui/comando.h"
 #include "gui/coordination/listaajustes.h"
@@ -45,11 +49,16 @@ namespace tarvinel {
 namespace {
 
 constexpr int kLARGURA_ESQUERDA = 337;
+// The left column while the page "Verificação" is shown: room for the
+// table's eight columns, the chart still beside it.
+constexpr int kLARGURA_VERIF = 700;
 constexpr int kFOLGA_TELA = 50;
 
 constexpr const char* kPERGUNTA_APLICAR =
     "Uma ou mais propriedades do item selecionado foram alteradas. Deseja aplicar as "
     "alterações?";
+constexpr const char* kCTI_RELE = "Intervalo de coordenação relé-relé [s]";
+constexpr const char* kCTI_ELO = "Intervalo de coordenação relé-elo [s]";
 constexpr const char* kCOLAR =
     "Utilize as teclas \"CTRL+V\" dentro do seu documento para colar as informações.";
 
@@ -228,6 +237,36 @@ void TfmCOORD::criacontroles() {
   lf->addStretch(1);
   pcMAIN->addTab(pgGRAF, QStringLiteral("Gráfico"));
 
+  // Page "Verificação".
+  auto* pgVERIF = new QWidget;
+  auto* lv = new QVBoxLayout(pgVERIF);
+  lv->addWidget(titulo_verde(QString::fromUtf8("Verificação da coordenação"), pgVERIF));
+  lbVERIF = new QLabel(pgVERIF);
+  lbVERIF->setObjectName(QStringLiteral("lbVERIF"));
+  lbVERIF->setWordWrap(true);
+  lv->addWidget(lbVERIF);
+  sgVERIF = new QTableWidget(0, 8, pgVERIF);
+  sgVERIF->setObjectName(QStringLiteral("sgVERIF"));
+  sgVERIF->setHorizontalHeaderLabels({QString::fromUtf8("Verificação"), QStringLiteral("Item"),
+                                      QString::fromUtf8("Referência"), QString::fromUtf8("Função"),
+                                      QStringLiteral("Corrente [A]"), QStringLiteral("Margem [s]"),
+                                      QStringLiteral("Exigido [s]"), QStringLiteral("Resultado")});
+  sgVERIF->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  sgVERIF->setSelectionBehavior(QAbstractItemView::SelectRows);
+  sgVERIF->verticalHeader()->setVisible(false);
+  sgVERIF->setWordWrap(false);
+  sgVERIF->setToolTip(QString::fromUtf8(
+      "Cada proteção com a sua \"Retaguarda\" e cada ponto ANSI ou de inrush com a sua "
+      "\"Proteção\". As falhas estão em vermelho e marcadas no gráfico."));
+  lv->addWidget(sgVERIF, 1);
+  pcMAIN->addTab(pgVERIF, QString::fromUtf8("Verificação"));
+  connect(pcMAIN, &QTabWidget::currentChanged, this, [this, esquerda, pgVERIF](int i) {
+    // At most a little over half the window, so the chart keeps its room.
+    const int larga =
+        std::clamp(pnCONTAINER->width() * 55 / 100, kLARGURA_ESQUERDA, kLARGURA_VERIF);
+    esquerda->setFixedWidth(pcMAIN->widget(i) == pgVERIF ? larga : kLARGURA_ESQUERDA);
+  });
+
   mmHINT = new QPlainTextEdit(esquerda);
   mmHINT->setObjectName(QStringLiteral("mmHINT"));
   mmHINT->setReadOnly(true);
@@ -335,6 +374,8 @@ void TfmCOORD::showprop() {
   vlprop.setvalue("Alimentador", proj->alimentador);
   vlprop.setvalue("Responsavel", proj->projetista);
   vlprop.setnum("Tensão primária [kV]", proj->ten_nom, real2txt(proj->ten_nom, 2));
+  vlprop.setnum(kCTI_RELE, proj->cti, real2txt(proj->cti, 3));
+  vlprop.setnum(kCTI_ELO, proj->cti_elo, real2txt(proj->cti_elo, 3));
 }
 
 void TfmCOORD::getprop() {
@@ -350,12 +391,20 @@ void TfmCOORD::getprojeto() {
   proj->alimentador = vl_gettexto(vlprop, "Alimentador", proj->alimentador);
   proj->projetista = vl_gettexto(vlprop, "Responsavel", proj->projetista);
   proj->ten_nom = vl_getreal(vlprop, "Tensão primária [kV]", 13.8, 0.1, 100);
+  proj->cti = vl_getreal(vlprop, kCTI_RELE, proj->cti, 0, tPRJCOORD::kCTI_MAX);
+  proj->cti_elo = vl_getreal(vlprop, kCTI_ELO, proj->cti_elo, 0, tPRJCOORD::kCTI_MAX);
+}
+
+void TfmCOORD::mostraitem() {
+  ajsel->showprop(vlitem);
+  showref(vlitem, proj->ajustes, *ajsel);
 }
 
 void TfmCOORD::aplicaitem() {
   if (ajsel != nullptr) {
     ajsel->getprop(vlitem);
-    ajsel->showprop(vlitem);
+    getref(vlitem, proj->ajustes, *ajsel);
+    mostraitem();
     showitens(true);
   }
   btAPLICAR->setEnabled(false);
@@ -445,7 +494,7 @@ bool TfmCOORD::seleciona(int i) {
   if (ajsel != nullptr) {
     const QSignalBlocker b(cbLISTA);
     cbLISTA->setCurrentIndex(i);
-    ajsel->showprop(vlitem);
+    mostraitem();
   }
   vlITEM->recarrega();
   // The first property under the first section title becomes current, and
@@ -464,6 +513,15 @@ void TfmCOORD::aplicar() {
   getprojeto();
   aplicaitem();
   showprop();
+  // The chart's own verdict after every Apply: one line, then each failure
+  // and what could not be checked as warnings.
+  const tRESULTADOVERIF r = verificacoes();
+  if (!r.itens.empty() || !r.avisos.empty()) {
+    xprint(resumo_verif(r));
+    for (const tVERIFICACAO& v : r.itens)
+      if (!v.ok) xprint(linha_falha(*proj, v));
+    for (const std::string& a : r.avisos) xprint("# " + a);
+  }
   emit captionchanged();
 }
 
@@ -497,7 +555,12 @@ void TfmCOORD::mover(int tag) {
   const int ultimo = proj->ajustes.count() - 1;
   const int para = std::clamp(de + tag, 0, ultimo);
   if (para == de) return;
+  // The reference row keeps naming the same setting under the new numbers,
+  // edits not yet applied included.
+  std::string motivo;
+  const tAJUSTE* alvo = ref_da_linha(vlitem, proj->ajustes, *ajsel, &motivo);
   proj->ajustes.move(de, para);
+  if (motivo.empty()) showref(vlitem, proj->ajustes, *ajsel, alvo);
   marcaalterado();
   // The same setting stays selected, with the grid and any edits not yet
   // applied: only the entries change places and numbers.
@@ -553,6 +616,46 @@ void TfmCOORD::drawto(tCANVAS& canvas, int w, int folga, int h) {
 void TfmCOORD::redesenha() {
   pbCHART->update();
   cbLISTA->update();
+  showverif();
+}
+
+tRESULTADOVERIF TfmCOORD::verificacoes() const {
+  return verifica(*proj, opcoes().lim_sup);
+}
+
+void TfmCOORD::showverif() {
+  const tRESULTADOVERIF r = verificacoes();
+  lbVERIF->setText(r.itens.empty()
+                       ? QString::fromUtf8("Nada a verificar: indique a \"Retaguarda\" das "
+                                           "proteções e a \"Proteção\" dos pontos ANSI e de "
+                                           "inrush.")
+                       : qs(resumo_verif(r)));
+  sgVERIF->setRowCount(static_cast<int>(r.itens.size()));
+  int linha = 0;
+  for (const tVERIFICACAO& v : r.itens) {
+    const std::string textos[] = {nome_verif(v.tipo),
+                                  nome_item(*proj, v.item, v.elo),
+                                  nome_item(*proj, v.referencia, v.elo_ref),
+                                  nome_funcao(v),
+                                  fmt::sprintf("%.1f", v.corrente),
+                                  fmt::sprintf("%.3f", v.margem),
+                                  fmt::sprintf("%.3f", v.exigido),
+                                  nome_resultado(v)};
+    // The whole check in words, for a column the table has scrolled away.
+    const QString dica = qs(fmt::sprintf("%s: %s / %s, %s, %s A: margem %s s, exigido %s s, %s",
+                                         textos[0], textos[1], textos[2], textos[3], textos[4],
+                                         textos[5], textos[6], textos[7]));
+    int col = 0;
+    for (const std::string& t : textos) {
+      auto* it = new QTableWidgetItem(qs(t));
+      it->setToolTip(dica);
+      if (col >= 4 && col <= 6) it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      if (!v.ok) it->setForeground(QColor(Qt::red));
+      sgVERIF->setItem(linha, col++, it);
+    }
+    ++linha;
+  }
+  sgVERIF->resizeColumnsToContents();
 }
 
 // The mapping of the chart as the screen shows it: drawto may last have
@@ -577,10 +680,15 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
   const tPOINTX& b = cur_med.c2;
-  mmHINT->setPlainText(
-      qs(fmt::sprintf("Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
-                      "Delta   : %5.2fs,%5.0fA",
-                      a.y, a.x, b.y, b.x, std::fabs(a.y - b.y), std::fabs(a.x - b.x))));
+  std::string texto = fmt::sprintf(
+      "Cursor A: %5.2fs,%5.0fA\nCursor B: %5.2fs,%5.0fA\n"
+      "Delta   : %5.2fs,%5.0fA",
+      a.y, a.x, b.y, b.x, std::fabs(a.y - b.y), std::fabs(a.x - b.x));
+  // The operating time of every protection shown at cursor A's current, so
+  // the time between two curves is read directly.
+  const tOPCOES_GRAF o = opcoes();
+  for (const std::string& l : leituras(*proj, a.x, o.fase, o.neutro)) texto += "\n" + l;
+  mmHINT->setPlainText(qs(texto));
   redesenha();
 }
 

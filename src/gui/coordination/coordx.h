@@ -22,6 +22,7 @@
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/coordchart.h"
 #include "core/coordination/prjcoord.h"
+#include "core/coordination/verificacao.h"
 #include "core/foundation/grade.h"
 #include "gui/shell/fmbase.h"
 
@@ -31,6 +32,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTableWidget;
 class QTabWidget;
 class QToolButton;
 
@@ -107,6 +109,8 @@ class TfmCOORD : public tFMBASE {
 
   // The selected setting's position in the list; -1 when none.
   int selecionado() const;
+  // The page "Verificação" filled from the checks of the chart as it is.
+  void showverif();
 
   // ---- owned objects -------------------------------------------------------------
   std::unique_ptr<tPRJCOORD> proj;
@@ -136,6 +140,9 @@ class TfmCOORD : public tFMBASE {
   QComboBox* cbLIMITE_INF = nullptr;
   QComboBox* cbLIMITE_SUP = nullptr;
   QPlainTextEdit* mmHINT = nullptr;
+  // Page "Verificação": the summary line and the table of checks.
+  QLabel* lbVERIF = nullptr;
+  QTableWidget* sgVERIF = nullptr;
   QPushButton* btAPLICAR = nullptr;
   QLabel* lbCURSORX = nullptr;
   tPBCHART* pbCHART = nullptr;
@@ -151,6 +158,10 @@ class TfmCOORD : public tFMBASE {
   void hint_item(const std::string& key);
   // The entry's setting.
   tAJUSTE* ajuste_da_entrada(int i) const;
+  // The selected setting's rows, its reference row included.
+  void mostraitem();
+  // The checks of the chart with the page "Gráfico"'s current range.
+  tRESULTADOVERIF verificacoes() const;
 };
 
 // novocoord: the relay counter reset, so the new chart's relays are
