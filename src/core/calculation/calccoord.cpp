@@ -43,6 +43,8 @@ void coordenograma_calc(tPRJCALC& proj, const tPRJCALCVAR& calc, bool elos, tPRJ
     auto ansi = std::make_unique<tAJUSTE_TRAFO>();
     ansi->kva = t->kva;
     ansi->zp = t->zp;
+    // The whole through-fault curve, its category by the power.
+    ansi->dano = 1;
     coord.ajustes.add(std::move(ansi));
   }
 

@@ -82,9 +82,12 @@ struct tFRELIGA {
   // the F6 tables, outside their range. lim: currents above cor_ins give 0.
   double calc(double ic, bool lim) const;
 
-  // Drawing on the time-current chart.
-  tPOINTX plot(tCHARTX& chart) const;
-  void drawto(tCHARTX& chart, const std::string& caption) const;
+  // Drawing on the time-current chart. fator: the chart's current for one
+  // ampere of this function (a function set at another voltage); every
+  // current drawn, the legend's place included, is multiplied by it, while
+  // the texts keep the function's own currents.
+  tPOINTX plot(tCHARTX& chart, double fator = 1) const;
+  void drawto(tCHARTX& chart, const std::string& caption, double fator = 1) const;
   void reset();
 };
 
