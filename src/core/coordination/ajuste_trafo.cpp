@@ -86,9 +86,9 @@ void tAJUSTE_TRAFO::drawdano(tCHARTX& chart) {
   const tDANO_TRAFO d = dano_trafo(*this, tensao, iccmax);
   if (d.sem_fonte && !avisado_)
     xprintf(
-        "#Ponto ANSI \"%s\": a curva de dano da categoria %s precisa da impedância da "
-        "fonte, tirada do ICC-máximo do coordenograma, que não há; desenhada como de falhas "
-        "pouco frequentes.",
+        "#Ponto ANSI \"%s\": o coordenograma não tem ICC-máximo, de que a curva de dano da "
+        "categoria %s tira a impedância da fonte; a curva é desenhada como de falhas pouco "
+        "frequentes, sem essa impedância.",
         caption, d.categoria == 3 ? "III" : "IV");
   avisado_ = d.sem_fonte;
   cv->setpencolor(color);
