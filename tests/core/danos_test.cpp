@@ -385,3 +385,60 @@ TEST(Danos, ChavesNovasSoForaDoPadrao) {
     EXPECT_EQ(c.valor(*a->copy()), c.valor(*a)) << c.chave << " (copy)";
   }
 }
+
+TEST(Danos, LinhasNovasDaGrade) {
+  // Each new row read back from what the user types; text outside a list
+  // or a number out of bounds keeps or clips the value.
+  struct Caso {
+    const char* linha;
+    const char* digitado;
+    std::function<std::unique_ptr<tAJUSTE>()> novo;
+    std::function<std::string(const tAJUSTE&)> campo;
+    const char* esperado;
+  };
+  auto cabo = [] {
+    auto c = std::make_unique<tAJUSTE_CABO>();
+    c->cabletag = "Calculado";
+    return c;
+  };
+  auto trafo = [] { return std::make_unique<tAJUSTE_TRAFO>(); };
+  auto cb = [](auto campo) {
+    return [campo](const tAJUSTE& a) {
+      return std::to_string(dynamic_cast<const tAJUSTE_CABO&>(a).*campo);
+    };
+  };
+  auto tr = [](auto campo) {
+    return [campo](const tAJUSTE& a) {
+      return std::to_string(dynamic_cast<const tAJUSTE_TRAFO&>(a).*campo);
+    };
+  };
+  auto kv = [](const tAJUSTE& a) { return std::to_string(a.tensao_equip); };
+  const Caso casos[] = {
+      {"Seção [mm²]", "2.5", cabo, cb(&tAJUSTE_CABO::secao), "2.500000"},
+      {"Seção [mm²]", "0", cabo, cb(&tAJUSTE_CABO::secao), "0.500000"},
+      {"Condutor", "Alumínio", cabo, cb(&tAJUSTE_CABO::condutor), "1"},
+      {"Condutor", "ouro", cabo, cb(&tAJUSTE_CABO::condutor), "0"},
+      {"Isolação", "PVC 70-160°C", cabo, cb(&tAJUSTE_CABO::isolacao), "1"},
+      {"Curva de dano", "Categoria III", trafo, tr(&tAJUSTE_TRAFO::dano), "4"},
+      {"Curva de dano", "IEEE C57.109 (categoria pela potência)", trafo, tr(&tAJUSTE_TRAFO::dano),
+       "1"},
+      {"Falhas frequentes", "Sim", trafo, tr(&tAJUSTE_TRAFO::frequente), "1"},
+      {"Tensão do equipamento [kV]", "0,38", cabo, kv, "0.380000"},
+      {"Tensão do equipamento [kV]", "-1", [] { return std::make_unique<tAJUSTE_FUSE>(); }, kv,
+       "0.000000"},
+  };
+  for (const auto& c : casos) {
+    auto a = c.novo();
+    tPROPGRID vl;
+    a->showprop(vl);
+    ASSERT_NE(vl.find(c.linha), nullptr) << c.linha;
+    vl.setvalue(c.linha, c.digitado);
+    a->getprop(vl);
+    EXPECT_EQ(c.campo(*a), c.esperado) << c.linha << " = " << c.digitado;
+  }
+  // The calculated cable's rows only for "Calculado".
+  tAJUSTE_CABO tabela;
+  tPROPGRID vl;
+  tabela.showprop(vl);
+  EXPECT_EQ(vl.find("Seção [mm²]"), nullptr);
+}
