@@ -416,6 +416,7 @@ TEST(Danos, LinhasNovasDaGrade) {
   const Caso casos[] = {
       {"Seção [mm²]", "2.5", cabo, cb(&tAJUSTE_CABO::secao), "2.500000"},
       {"Seção [mm²]", "0", cabo, cb(&tAJUSTE_CABO::secao), "0.500000"},
+      {"Seção [mm²]", "16.74", cabo, cb(&tAJUSTE_CABO::secao), "16.700000"},
       {"Condutor", "Alumínio", cabo, cb(&tAJUSTE_CABO::condutor), "1"},
       {"Condutor", "ouro", cabo, cb(&tAJUSTE_CABO::condutor), "0"},
       {"Isolação", "PVC 70-160°C", cabo, cb(&tAJUSTE_CABO::isolacao), "1"},

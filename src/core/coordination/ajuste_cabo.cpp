@@ -106,7 +106,8 @@ void tAJUSTE_CABO::showprop(tPROPGRID& vl) {
 void tAJUSTE_CABO::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
   cabletag = vl_gettexto(vl, "Curva de danos [Cabo]", cabletag);
-  secao = vl_getreal(vl, "Seção [mm²]", secao, 0.5, 10000);
+  // The file keeps one decimal: the section drawn is the one saved.
+  secao = std::round(vl_getreal(vl, "Seção [mm²]", secao, 0.5, 10000) * 10) / 10;
   // A text that is no entry of the list keeps the value.
   if (vl.find("Condutor") != nullptr) {
     const std::string v = vl.value("Condutor");
