@@ -102,6 +102,7 @@ TEST(AjusteReliga, GradeCompletaNaOrdemComAtributos) {
       {"NEUT.TDEF [s]", "MAX"},
       {"NEUT.Tempo mínimo[s]", "0.03"},
       {"NEUT.Texto Local Curva[s]", "0.500"},
+      {"Tensão do equipamento [kV]", "0.000"},
   };
   ASSERT_EQ(vl.count(), static_cast<int>(esperado.size()));
   for (int i = 0; i < vl.count(); ++i) {
@@ -240,11 +241,12 @@ TEST(AjusteCurva, GradeELeitura) {
   tAJUSTE_CURVA c;
   tPROPGRID vl;
   c.showprop(vl);
-  EXPECT_EQ(chaves(vl), (std::vector<std::string>{
-                            " Dados gerais", "Nome", "Cor", "Visível", "Observações",
-                            " Dados específicos", " Curva", "Nome curva", "Tipo", "Curva Principal",
-                            "Partida [A]", "DialTime [s]", "Instantanea [A]", "IDEF [A]",
-                            "TDEF [s]", "Tempo mínimo[s]", "Texto Local Curva[s]"}));
+  EXPECT_EQ(chaves(vl),
+            (std::vector<std::string>{" Dados gerais", "Nome", "Cor", "Visível", "Observações",
+                                      " Dados específicos", " Curva", "Nome curva", "Tipo",
+                                      "Curva Principal", "Partida [A]", "DialTime [s]",
+                                      "Instantanea [A]", "IDEF [A]", "TDEF [s]", "Tempo mínimo[s]",
+                                      "Texto Local Curva[s]", "Tensão do equipamento [kV]"}));
   EXPECT_EQ(vl.value("Tipo"), "FASE");
   EXPECT_EQ(vl.find("Tipo")->picklist, (tNOMES{"FASE", "NEUTRO"}));
   EXPECT_TRUE(vl.find("Curva Principal")->button);

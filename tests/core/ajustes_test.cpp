@@ -135,21 +135,24 @@ TEST(Ajustes, LinhasDaGradeNaOrdemComListas) {
   };
   const Caso casos[] = {
       {[] { return std::make_unique<tAJUSTE_TRAFO>(); },
-       {"Potência [kVA]", "Impedância [%]", "Posição do texto"},
-       {"225.0", "5.000", "Cima"}},
+       {"Potência [kVA]", "Impedância [%]", "Posição do texto", "Curva de dano",
+        "Falhas frequentes"},
+       {"225.0", "5.000", "Cima", "Ponto ANSI", "Não"}},
       {[] { return std::make_unique<tAJUSTE_INRUSH>(); },
-       {"I-Mag. (InRush) [A]", "I-Mag. (InRush - neutro) [A]"},
-       {"70", "0"}},
+       {"I-Mag. (InRush) [A]", "I-Mag. (InRush - neutro) [A]", "Tensão do equipamento [kV]"},
+       {"70", "0", "0.000"}},
       {[] { return std::make_unique<tAJUSTE_MINMAX>(); },
-       {"ICC-mínimo [A]", "ICC-máximo [A]", "I-nominal [A]"},
-       {"100", "3000", "10"}},
+       {"ICC-mínimo [A]", "ICC-máximo [A]", "I-nominal [A]", "Tensão do equipamento [kV]"},
+       {"100", "3000", "10", "0.000"}},
       {[] { return std::make_unique<tAJUSTE_DEFIT>(); },
        {"FASE-IDEF [A]", "FASE-TDEF [s]", "NEUT-IDEF [A]", "NEUT-TDEF [s]"},
        {"3000", "0.200", "1000", "0.100"}},
       {[] { return std::make_unique<tAJUSTE_FUSE>(); },
-       {"1° ELO", "2° ELO", "3° ELO", "4° ELO"},
-       {"100K", "Nenhum", "Nenhum", "Nenhum"}},
-      {[] { return std::make_unique<tAJUSTE_CABO>(); }, {"Curva de danos [Cabo]"}, {"4CA"}},
+       {"1° ELO", "2° ELO", "3° ELO", "4° ELO", "Tensão do equipamento [kV]"},
+       {"100K", "Nenhum", "Nenhum", "Nenhum", "0.000"}},
+      {[] { return std::make_unique<tAJUSTE_CABO>(); },
+       {"Curva de danos [Cabo]", "Tensão do equipamento [kV]"},
+       {"4CA", "0.000"}},
       {[] { return std::make_unique<tAJUSTE_TEXTO>(); },
        {"Texto/Simbolo", "Tamanho", "X (corrente)", "Y (tempo)"},
        {"seu texto aqui", "20", "10.00", "10.00"}},
@@ -186,11 +189,12 @@ TEST(Ajustes, LinhasDaGradeNaOrdemComListas) {
   tAJUSTE_CABO cb;
   cb.showprop(vl);
   const auto& lista = vl.find("Curva de danos [Cabo]")->picklist;
-  ASSERT_EQ(lista.size(), 23u);
+  ASSERT_EQ(lista.size(), 24u);
   EXPECT_EQ(lista.front(), "nenhuma");
   EXPECT_EQ(lista[1], "4CA");
   EXPECT_EQ(lista[12], "336CAA");
-  EXPECT_EQ(lista.back(), "240 comp");
+  EXPECT_EQ(lista[22], "240 comp");
+  EXPECT_EQ(lista.back(), "Calculado");
 
   vl.clear();
   tAJUSTE_TEXTO tx;

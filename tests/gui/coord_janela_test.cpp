@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "core/chart/canvas_rec.h"
+#include "core/coordination/ajuste_cabo.h"
 #include "core/coordination/ajuste_religa.h"
 #include "core/curves/inifile.h"
 #include "core/foundation/estado.h"
@@ -194,6 +195,23 @@ TEST_F(tCOORD, AplicarLevaAsEdicoesAoAjuste) {
   EXPECT_EQ(w->changed, true);
   EXPECT_EQ(w->btAPLICAR->isEnabled(), false);
   EXPECT_EQ(w->selecionado(), 1);
+}
+
+// The calculated cable's rows come with Apply once "Calculado" is picked,
+// and their edits reach the setting with the next Apply.
+TEST_F(tCOORD, CaboCalculadoGanhaSuasLinhas) {
+  escolhe(6);  // the example's cable
+  ASSERT_EQ(w->vlitem.find("Seção [mm²]"), nullptr);
+  edita(w->vlITEM, "Curva de danos [Cabo]", "Calculado");
+  w->btAPLICAR->click();
+  ASSERT_NE(w->vlitem.find("Seção [mm²]"), nullptr);
+  EXPECT_EQ(w->vlitem.value("Isolação"), "XLPE/EPR 90-250°C");
+  edita(w->vlITEM, "Seção [mm²]", "120");
+  edita(w->vlITEM, "Condutor", "Alumínio");
+  w->btAPLICAR->click();
+  auto* c = dynamic_cast<tAJUSTE_CABO*>(w->proj->ajustes.Getajustes(6));
+  ASSERT_NE(c, nullptr);
+  EXPECT_EQ(c->nomecalculado(), "120mm² Al XLPE");
 }
 
 // Choosing another entry with edits pending: Yes stores them in the setting

@@ -54,6 +54,8 @@ void coordenograma_calc(tPRJCALC& proj, const tPRJCALCVAR& calc, bool elos, tPRJ
     ansi->kva = t->kva;
     ansi->zp = t->zp;
     ansi->ref = cliente->uid;
+    // The whole through-fault curve, its category by the power.
+    ansi->dano = 1;
     coord.ajustes.add(std::move(ansi));
   }
 

@@ -1,8 +1,8 @@
 #pragma once
 // A coordination chart made from a calculation: the customer relay, the
 // utility relay when it is included, the inrush marker, the transformers'
-// fuse links when asked for, one ANSI point per transformer and the
-// short-circuit markers, in this order.
+// fuse links when asked for, one ANSI point per transformer (with its damage
+// curve, category by the power) and the short-circuit markers, in this order.
 
 #include "core/calculation/calcexec.h"
 #include "core/calculation/prjcalc.h"

@@ -266,6 +266,14 @@ void tCHARTX::repaint() {
   canvas->rectangle(pix(window.xl), pix(window.yl), pix(window.xh), pix(window.yh));
   canvas->setpenwidth(linhafina);
 
+  if (!titulo_cor.empty()) {
+    // Below the current labels, which stand 10 pixels under the frame.
+    const double cw = canvas->textwidth(titulo_cor);
+    const double ch = canvas->textheight(titulo_cor);
+    canvas->textout(pix((window.xl + window.xh) / 2 - cw / 2), pix(window.yh + 14 + ch),
+                    titulo_cor);
+  }
+
   canvas->setfontsize(canvas->font().size * 2);
   const double tw = canvas->textwidth(titulo);
   const double th = canvas->textheight(titulo);

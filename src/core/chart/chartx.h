@@ -47,6 +47,11 @@ class tCHARTX {
   std::int32_t linhafina = 1;           // grid, fuse curves, dashed thickening
   std::int32_t linhagrossa = 3;         // background border, frame, main curves
   std::string titulo = "Coordenograma";
+  // Title of the current axis, centred under the current labels; empty: none.
+  std::string titulo_cor;
+  // Voltage of the chart's currents, kV; 0 = not given. A setting given at
+  // another voltage draws its currents referred to this one.
+  double tensao = 0;
   bool showlegend = true;   // items draw their legends
   bool curveditor = false;  // current labels as plain numbers (curve browser)
   bool show_fase = true;    // phase functions are drawn

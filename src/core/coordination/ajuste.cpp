@@ -74,6 +74,26 @@ void tAJUSTE::assign(tAJUSTE& dest) const {
   dest.color = color;
   dest.obs = obs;
   dest.ref = ref;
+  dest.tensao_equip = tensao_equip;
+}
+
+void tAJUSTE::showtensao(tPROPGRID& vl) const {
+  vl.setnum("Tensão do equipamento [kV]", tensao_equip, num2txt(tensao_equip));
+}
+
+void tAJUSTE::gettensao(const tPROPGRID& vl) {
+  tensao_equip = vl_getreal(vl, "Tensão do equipamento [kV]", tensao_equip, 0, 1000);
+}
+
+void tAJUSTE::exporttensao(tSTRINGARQ& arq) const {
+  if (tensao_equip != 0) arq.adds("tensao_equip %.3f", tensao_equip);
+}
+
+bool tAJUSTE::importtensao(const tSTRINGARQ& arq) {
+  if (arq.cmd != "tensao_equip") return false;
+  // A negative voltage (only a file can hold one) means nothing; the chart's.
+  tensao_equip = arq.pf > 0 ? arq.pf : 0;
+  return true;
 }
 
 std::unique_ptr<tAJUSTE> tAJUSTE::create() const {
@@ -91,6 +111,9 @@ std::string tAJUSTE::gethint(const std::string& prop) const {
   if (prop == "Visível") return "Indica se este ajuste deverá ou não aparecer no coordenograma.";
   if (prop == "Observações")
     return "Caso deseje, deixe suas observações/anotações a respeito do ajuste.";
+  if (prop == "Tensão do equipamento [kV]")
+    return "Tensão em que as correntes deste ajuste estão dadas; 0 = tensão do coordenograma. "
+           "As correntes são desenhadas multiplicadas por esta tensão sobre a do coordenograma.";
   if (prop == "Cor")
     return "Clique no botão para selecionar uma cor ou digite a cor no formato $BBGGRR (azul, "
            "verde, vermelho).";

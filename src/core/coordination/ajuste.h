@@ -59,6 +59,12 @@ class tAJUSTE {
   virtual tREFAJUSTE referencia() const { return {}; }
   // Relays, curves and fuses: the settings a reference may point to.
   virtual bool protecao() const { return false; }
+  // Voltage in kV at which the setting's currents are given; 0 = the chart's
+  // voltage. The chart draws the currents of a setting at another voltage
+  // times that voltage over the chart's (fator_corrente). Only the kinds
+  // that draw equipment currents offer and store it; copied with the
+  // setting.
+  double tensao_equip = 0;
 
   // Rows " Dados gerais", "Nome", "Cor", "Visível", "Observações", " Dados específicos".
   virtual void showprop(tPROPGRID& vl);
@@ -86,6 +92,15 @@ class tAJUSTE {
 
   // A new setting of this kind, exactly as the kind's constructor makes it.
   virtual std::unique_ptr<tAJUSTE> create() const;
+
+  // The row "Tensão do equipamento [kV]" and the key "tensao_equip" of the
+  // kinds that offer them: the row after the kind's own rows, the key after
+  // its own keys and only when not 0, so a file that does not use it is
+  // written as before. importtensao is true when the line was the key.
+  void showtensao(tPROPGRID& vl) const;
+  void gettensao(const tPROPGRID& vl);
+  void exporttensao(tSTRINGARQ& arq) const;
+  bool importtensao(const tSTRINGARQ& arq);
 };
 
 // Ordered list that owns its settings; the order is the drawing order, the

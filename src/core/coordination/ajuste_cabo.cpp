@@ -1,8 +1,13 @@
 #include "core/coordination/ajuste_cabo.h"
 
+#include <fmt/printf.h>
+
 #include <cmath>
 
 #include "core/chart/chartx.h"
+#include "core/coordination/ajuste_desenho.h"
+#include "core/coordination/danos.h"
+#include "core/foundation/numtxt.h"
 
 namespace tarvinel {
 
@@ -55,6 +60,23 @@ const tNOMES& tAJUSTE_CABO::nomes() {
   return lista;
 }
 
+const tNOMES& tAJUSTE_CABO::condutores() {
+  static const tNOMES n{"Cobre", "Alumínio"};
+  return n;
+}
+
+const tNOMES& tAJUSTE_CABO::isolacoes() {
+  static const tNOMES n{"XLPE/EPR 90-250°C", "PVC 70-160°C"};
+  return n;
+}
+
+std::string tAJUSTE_CABO::nomecalculado() const {
+  // One decimal only when there is one: "35", "2.5".
+  std::string s = fmt::sprintf("%.1f", secao);
+  if (s.size() > 2 && s.substr(s.size() - 2) == ".0") s.resize(s.size() - 2);
+  return s + "mm² " + (condutor == 1 ? "Al" : "Cu") + (isolacao == 1 ? " PVC" : " XLPE");
+}
+
 tAJUSTE_CABO::tAJUSTE_CABO() : tAJUSTE("tAJUSTE_CABO") {
   caption = "Distribuição";
   paramname = "Curva de danos em cabo";
@@ -68,24 +90,52 @@ std::unique_ptr<tAJUSTE> tAJUSTE_CABO::create() const {
 void tAJUSTE_CABO::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
   vl.setvalue("Curva de danos [Cabo]", cabletag);
-  vl_picklist(vl, "Curva de danos [Cabo]", nomes());
+  tNOMES lista = nomes();
+  lista.emplace_back(kCalculado);
+  vl_picklist(vl, "Curva de danos [Cabo]", lista);
+  if (cabletag == kCalculado) {
+    vl.setnum("Seção [mm²]", secao, num2txt(secao));
+    vl.setvalue("Condutor", condutores()[condutor == 1 ? 1 : 0]);
+    vl_picklist(vl, "Condutor", condutores());
+    vl.setvalue("Isolação", isolacoes()[isolacao == 1 ? 1 : 0]);
+    vl_picklist(vl, "Isolação", isolacoes());
+  }
+  showtensao(vl);
 }
 
 void tAJUSTE_CABO::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
   cabletag = vl_gettexto(vl, "Curva de danos [Cabo]", cabletag);
+  // The file keeps one decimal: the section drawn is the one saved.
+  secao = std::round(vl_getreal(vl, "Seção [mm²]", secao, 0.5, 10000) * 10) / 10;
+  // A text that is no entry of the list keeps the value.
+  if (vl.find("Condutor") != nullptr) {
+    const std::string v = vl.value("Condutor");
+    if (inlist(v, condutores())) condutor = v == condutores()[1] ? 1 : 0;
+  }
+  if (vl.find("Isolação") != nullptr) {
+    const std::string v = vl.value("Isolação");
+    if (inlist(v, isolacoes())) isolacao = v == isolacoes()[1] ? 1 : 0;
+  }
+  gettensao(vl);
 }
 
 void tAJUSTE_CABO::drawto(tCHARTX& chart) {
+  if (cabletag == kCalculado) {
+    drawcalculado(chart);
+    return;
+  }
   const tCABO* cabo = findcabo(cabletag);
   if (cabo == nullptr || chart.canvas == nullptr) return;
   chart.canvas->setpenwidth(chart.linhagrossa);
   chart.canvas->setpencolor(color);
+  // The table gives the cable's own currents; the chart's are f times them.
+  const double f = fator_corrente(*this, chart.tensao);
   bool primeiro = true;
   for (int i = 0; i < 50; ++i) {
     const double px = chart.window.xl + chart.window.width() * i / 50;
     const double cor = chart.px2rl(px, 1).x;
-    const double t = cabo->k * std::pow(cor, cabo->n);
+    const double t = cabo->k * std::pow(cor / f, cabo->n);
     // Time falls with current: once below 0.1 s it stays there.
     if (t < 0.1) break;
     if (t > 100) continue;
@@ -94,13 +144,33 @@ void tAJUSTE_CABO::drawto(tCHARTX& chart) {
     chart.lineto(cor, t);
   }
   if (chart.showlegend)
-    chart.textout(5000, cabo->k * std::pow(5000.0, cabo->n), "Cabo " + cabletag, 1, true);
+    chart.textout(5000 * f, cabo->k * std::pow(5000.0, cabo->n),
+                  "Cabo " + cabletag + sufixo_tensao(*this, chart.tensao), 1, true);
+}
+
+void tAJUSTE_CABO::drawcalculado(tCHARTX& chart) const {
+  if (chart.canvas == nullptr) return;
+  const tCURVA c = recorta(suportabilidade(*this, chart.tensao, chart.limites.yl), chart.limites);
+  if (c.size() < 2) return;
+  chart.canvas->setpenwidth(chart.linhagrossa);
+  chart.canvas->setpencolor(color);
+  desenha_curva(chart, c);
+  if (!chart.showlegend) return;
+  // Halfway along the part drawn, on the log axes.
+  const tPOINTX a = c.front();
+  const tPOINTX b = c.back();
+  chart.textout(std::sqrt(a.x * b.x), std::sqrt(a.y * b.y),
+                "Cabo " + nomecalculado() + sufixo_tensao(*this, chart.tensao), 1, true);
 }
 
 void tAJUSTE_CABO::exportprop(tSTRINGARQ& arq) {
   arq.adds("ajuste-cabo{");
   tAJUSTE::exportprop(arq);
   arq.adds("cabletag \"%s\"", cabletag);
+  if (secao != 35) arq.adds("secao %.1f", secao);
+  if (condutor != 0) arq.adds("condutor %d", condutor);
+  if (isolacao != 0) arq.adds("isolacao %d", isolacao);
+  exporttensao(arq);
   arq.adds("}");
 }
 
@@ -110,16 +180,32 @@ void tAJUSTE_CABO::importprop(tSTRINGARQ& arq) {
       tAJUSTE::importprop(arq);
     else if (arq.cmd == "cabletag")
       cabletag = arq.ps;
+    else if (arq.cmd == "secao")
+      secao = noeixo(arq.pf) ? arq.pf : secao;
+    else if (arq.cmd == "condutor")
+      condutor = arq.pi == 1 ? 1 : 0;
+    else if (arq.cmd == "isolacao")
+      isolacao = arq.pi == 1 ? 1 : 0;
+    else
+      importtensao(arq);
   }
 }
 
 void tAJUSTE_CABO::assign(tAJUSTE& dest) const {
   tAJUSTE::assign(dest);
-  if (auto* d = dynamic_cast<tAJUSTE_CABO*>(&dest)) d->cabletag = cabletag;
+  if (auto* d = dynamic_cast<tAJUSTE_CABO*>(&dest)) {
+    d->cabletag = cabletag;
+    d->secao = secao;
+    d->condutor = condutor;
+    d->isolacao = isolacao;
+  }
 }
 
 std::string tAJUSTE_CABO::gethint(const std::string& prop) const {
   if (prop == "Curva de danos [Cabo]") return "Selecione um dos tipos dos cabos listados";
+  if (prop == "Seção [mm²]") return "Seção do condutor em [mm²]";
+  if (prop == "Condutor") return "Material do condutor";
+  if (prop == "Isolação") return "Isolação e temperaturas inicial e final do curto-circuito";
   return tAJUSTE::gethint(prop);
 }
 

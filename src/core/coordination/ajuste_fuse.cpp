@@ -2,6 +2,7 @@
 
 #include "core/chart/chartx.h"
 #include "core/coordination/ajuste_desenho.h"
+#include "core/coordination/danos.h"
 #include "core/curves/elofusivel.h"
 #include "core/foundation/numtxt.h"
 
@@ -49,12 +50,14 @@ void tAJUSTE_FUSE::showelo(tPROPGRID& vl, const std::string& key, const std::str
 void tAJUSTE_FUSE::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
   for (std::size_t i = 0; i < fusetag.size(); ++i) showelo(vl, kChaves[i], fusetag[i]);
+  showtensao(vl);
 }
 
 void tAJUSTE_FUSE::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
   for (std::size_t i = 0; i < fusetag.size(); ++i)
     fusetag[i] = vl_gettexto(vl, kChaves[i], fusetag[i]);
+  gettensao(vl);
 }
 
 void tAJUSTE_FUSE::drawto(tCHARTX& chart) {
@@ -66,24 +69,27 @@ void tAJUSTE_FUSE::drawelo(tCHARTX& chart, const std::string& name) const {
   tCANVAS* cv = chart.canvas;
   if (cv == nullptr) return;
   const tELO_LISTA& cat = elolista();
+  // The catalogue gives the link's own currents; the chart's are f times them.
+  const double f = fator_corrente(*this, chart.tensao);
 
   if (const tELO_CURVA* c = cat.find(name)) {
     cv->setpenwidth(chart.linhafina);
     cv->setpenstyle(tPENSTYLE::solid);
     cv->setpencolor(color);
-    for (const auto& p : c->pontos()) chart.pushline(p.cor, p.tem);
+    for (const auto& p : c->pontos()) chart.pushline(p.cor * f, p.tem);
     chart.flushline();
     // A curve that never falls below 0.2 s has no legend point; its label
     // would otherwise land on the pixel origin.
-    const double cor = c->get_cor(0.2);
-    if (chart.showlegend && noeixo(cor)) chart.textout(cor, 0.2, "ELO " + name, 1, true);
+    const double cor = c->get_cor(0.2) * f;
+    if (chart.showlegend && noeixo(cor))
+      chart.textout(cor, 0.2, "ELO " + name + sufixo_tensao(*this, chart.tensao), 1, true);
   }
 
   if (const tELO_CURVA* c = cat.find(name + "-max")) {
     cv->setpenwidth(chart.linhafina);
     cv->setpenstyle(tPENSTYLE::dashdot);
     cv->setpencolor(color);
-    for (const auto& p : c->pontos()) chart.pushline(p.cor, p.tem);
+    for (const auto& p : c->pontos()) chart.pushline(p.cor * f, p.tem);
     chart.flushline();
   }
 }
@@ -94,6 +100,7 @@ void tAJUSTE_FUSE::exportprop(tSTRINGARQ& arq) {
   for (std::size_t i = 0; i < fusetag.size(); ++i)
     arq.adds("fusetag \"%s\" %d", fusetag[i], static_cast<int>(i));
   exportref(arq);
+  exporttensao(arq);
   arq.adds("}");
 }
 
@@ -107,6 +114,8 @@ void tAJUSTE_FUSE::importprop(tSTRINGARQ& arq) {
       // A line without a place fills place 0; a place outside 0..3 is clipped.
       const int i = txt2int(getword(arq.line, 2), 0, 0, 3);
       fusetag[static_cast<std::size_t>(i)] = arq.ps;
+    } else {
+      importtensao(arq);
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include "core/chart/chartx.h"
 #include "core/coordination/ajuste_desenho.h"
+#include "core/coordination/danos.h"
 #include "core/foundation/numtxt.h"
 
 namespace tarvinel {
@@ -25,6 +26,7 @@ void tAJUSTE_MINMAX::showprop(tPROPGRID& vl) {
   vl.setnum("ICC-mínimo [A]", iccmin, round2txt(iccmin));
   vl.setnum("ICC-máximo [A]", iccmax, round2txt(iccmax));
   vl.setnum("I-nominal [A]", inom, round2txt(inom));
+  showtensao(vl);
 }
 
 void tAJUSTE_MINMAX::getprop(const tPROPGRID& vl) {
@@ -32,12 +34,16 @@ void tAJUSTE_MINMAX::getprop(const tPROPGRID& vl) {
   iccmin = vl_getreal(vl, "ICC-mínimo [A]", iccmin, 0, 1000000);
   iccmax = vl_getreal(vl, "ICC-máximo [A]", iccmax, 0, 1000000);
   inom = vl_getreal(vl, "I-nominal [A]", inom, 0, 1000000);
+  gettensao(vl);
 }
 
 void tAJUSTE_MINMAX::drawto(tCHARTX& chart) {
-  drawicc(chart, fmt::sprintf("ICCmin: %dA", trunca(iccmin)), color, iccmin);
-  drawicc(chart, fmt::sprintf("ICCmax: %dA", trunca(iccmax)), color, iccmax);
-  drawicc(chart, fmt::sprintf("Inom: %.1fA", inom), color, inom);
+  // Marks at the chart's currents, labels with the setting's own.
+  const double f = fator_corrente(*this, chart.tensao);
+  const std::string v = sufixo_tensao(*this, chart.tensao);
+  drawicc(chart, fmt::sprintf("ICCmin: %dA", trunca(iccmin)) + v, color, iccmin * f);
+  drawicc(chart, fmt::sprintf("ICCmax: %dA", trunca(iccmax)) + v, color, iccmax * f);
+  drawicc(chart, fmt::sprintf("Inom: %.1fA", inom) + v, color, inom * f);
 }
 
 void tAJUSTE_MINMAX::drawicc(tCHARTX& chart, const std::string& label, tCOR cor, double i) const {
@@ -69,6 +75,7 @@ void tAJUSTE_MINMAX::exportprop(tSTRINGARQ& arq) {
   arq.adds("iccmin %.3f", iccmin);
   arq.adds("iccmax %.3f", iccmax);
   arq.adds("inom %.3f", inom);
+  exporttensao(arq);
   arq.adds("}");
 }
 
@@ -82,6 +89,8 @@ void tAJUSTE_MINMAX::importprop(tSTRINGARQ& arq) {
       iccmax = arq.pf;
     else if (arq.cmd == "inom")
       inom = arq.pf;
+    else
+      importtensao(arq);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/chart/canvas.h"
 #include "core/chart/chartx.h"
+#include "core/coordination/danos.h"
 #include "core/foundation/numtxt.h"
 
 namespace tarvinel {
@@ -218,6 +219,8 @@ void tAJUSTE_RELIGA::showprop(tPROPGRID& vl) {
   showfunc(vl, "FASE.", relf, showall);
   vl.setvalue(" Dados de Neutro", "");
   showfunc(vl, "NEUT.", reln, showall);
+  // A calculation's relay is the customer's, at the calculation's voltage.
+  if (showall) showtensao(vl);
 }
 
 void tAJUSTE_RELIGA::getprop(const tPROPGRID& vl) {
@@ -225,16 +228,19 @@ void tAJUSTE_RELIGA::getprop(const tPROPGRID& vl) {
   modelo = vl_gettexto(vl, "Modelo/Marca", modelo);
   getfunc(vl, "FASE.", relf, showall);
   getfunc(vl, "NEUT.", reln, showall);
+  if (showall) gettensao(vl);
 }
 
 void tAJUSTE_RELIGA::drawto(tCHARTX& chart) {
   if (!chart.canvas) return;
   tCANVAS& cv = *chart.canvas;
   const int grossa = chart.linhagrossa;
+  const double f = fator_corrente(*this, chart.tensao);
+  const std::string legenda = caption + sufixo_tensao(*this, chart.tensao);
   setpen(cv, color, chart.tra_cur ? grossa : 1, chart.tra_cur ? tPENSTYLE::solid : tPENSTYLE::dash);
-  if (chart.show_fase) relf.drawto(chart, caption);
+  if (chart.show_fase) relf.drawto(chart, legenda, f);
   setpen(cv, color, chart.tra_cur ? 1 : grossa, chart.tra_cur ? tPENSTYLE::dash : tPENSTYLE::solid);
-  if (chart.show_neutro) reln.drawto(chart, caption);
+  if (chart.show_neutro) reln.drawto(chart, legenda, f);
 }
 
 void tAJUSTE_RELIGA::exportprop(tSTRINGARQ& arq) {
@@ -244,6 +250,7 @@ void tAJUSTE_RELIGA::exportprop(tSTRINGARQ& arq) {
   exportfunc(arq, "relf-", relf);
   exportfunc(arq, "reln-", reln);
   exportref(arq);
+  exporttensao(arq);
   arq.adds("}");
 }
 
@@ -260,6 +267,8 @@ void tAJUSTE_RELIGA::importprop(tSTRINGARQ& arq) {
       importfunc(arq, cmd.substr(5), relf);
     else if (startswith(cmd, "reln-"))
       importfunc(arq, cmd.substr(5), reln);
+    else
+      importtensao(arq);
   }
 }
 
@@ -324,6 +333,7 @@ void tAJUSTE_CURVA::showprop(tPROPGRID& vl) {
   vl_picklist(vl, "TDEF [s]", kOffMinMax);
   vl.setnum("Tempo mínimo[s]", rel.tmin, real2txt(rel.tmin, 2));
   vl.setnum("Texto Local Curva[s]", rel.ptxt, num2txt(rel.ptxt));
+  showtensao(vl);
 }
 
 void tAJUSTE_CURVA::getprop(const tPROPGRID& vl) {
@@ -346,6 +356,7 @@ void tAJUSTE_CURVA::getprop(const tPROPGRID& vl) {
     else if (tipo == 0)
       tipo = 1;
   }
+  gettensao(vl);
 }
 
 void tAJUSTE_CURVA::drawto(tCHARTX& chart) {
@@ -356,7 +367,8 @@ void tAJUSTE_CURVA::drawto(tCHARTX& chart) {
     setpen(*chart.canvas, color, chart.linhagrossa, tPENSTYLE::solid);
   else
     setpen(*chart.canvas, color, 1, tPENSTYLE::dash);
-  rel.drawto(chart, caption);
+  rel.drawto(chart, caption + sufixo_tensao(*this, chart.tensao),
+             fator_corrente(*this, chart.tensao));
 }
 
 void tAJUSTE_CURVA::exportprop(tSTRINGARQ& arq) {
@@ -365,6 +377,7 @@ void tAJUSTE_CURVA::exportprop(tSTRINGARQ& arq) {
   exportfunc(arq, "rel-", rel);
   arq.adds("rel-tipo %d", tipo);
   exportref(arq);
+  exporttensao(arq);
   arq.adds("}");
 }
 
@@ -379,6 +392,8 @@ void tAJUSTE_CURVA::importprop(tSTRINGARQ& arq) {
       tipo = arq.pi;  // kept as read: any kind but 0 shows and draws as neutral
     else if (startswith(cmd, "rel-"))
       importfunc(arq, cmd.substr(4), rel);
+    else
+      importtensao(arq);
   }
 }
 

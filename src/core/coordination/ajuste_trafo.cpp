@@ -6,6 +6,8 @@
 
 #include "core/chart/chartx.h"
 #include "core/coordination/ajuste_desenho.h"
+#include "core/coordination/danos.h"
+#include "core/foundation/estado.h"
 #include "core/foundation/numtxt.h"
 
 namespace tarvinel {
@@ -20,6 +22,13 @@ tAJUSTE_TRAFO::tAJUSTE_TRAFO() : tAJUSTE("tAJUSTE_TRAFO") {
 
 const tNOMES& tAJUSTE_TRAFO::posicoes() {
   static const tNOMES nomes{"OFF", "Centro", "Cima", "Baixo", "Direta", "Esquerda"};
+  return nomes;
+}
+
+const tNOMES& tAJUSTE_TRAFO::curvasdano() {
+  static const tNOMES nomes{"Ponto ANSI",    "IEEE C57.109 (categoria pela potência)",
+                            "Categoria I",   "Categoria II",
+                            "Categoria III", "Categoria IV"};
   return nomes;
 }
 
@@ -39,6 +48,12 @@ void tAJUSTE_TRAFO::showprop(tPROPGRID& vl) {
   const bool valida = postext >= 0 && postext < static_cast<int>(nomes.size());
   vl.setvalue("Posição do texto", nomes[static_cast<std::size_t>(valida ? postext : 1)]);
   vl_picklist(vl, "Posição do texto", nomes);
+  const auto& curvas = curvasdano();
+  const bool conhecida = dano >= 0 && dano < static_cast<int>(curvas.size());
+  vl.setvalue("Curva de dano", curvas[static_cast<std::size_t>(conhecida ? dano : 0)]);
+  vl_picklist(vl, "Curva de dano", curvas);
+  vl.setvalue("Falhas frequentes", frequente ? "Sim" : "Não");
+  vl_picklist(vl, "Falhas frequentes", {"Sim", "Não"});
 }
 
 void tAJUSTE_TRAFO::getprop(const tPROPGRID& vl) {
@@ -46,6 +61,8 @@ void tAJUSTE_TRAFO::getprop(const tPROPGRID& vl) {
   kva = vl_getreal(vl, "Potência [kVA]", kva, 1, 1000000);
   zp = vl_getreal(vl, "Impedância [%]", zp, 0.1, 100);
   postext = vl_getindex(vl, "Posição do texto", posicoes());
+  if (vl.find("Curva de dano") != nullptr) dano = vl_getindex(vl, "Curva de dano", curvasdano());
+  frequente = vl_getbool(vl, "Falhas frequentes", frequente);
 }
 
 bool tAJUSTE_TRAFO::pontoansi(double v, tPONTOANSI& p) const {
@@ -63,8 +80,35 @@ bool tAJUSTE_TRAFO::pontoansi(double v, tPONTOANSI& p) const {
 void tAJUSTE_TRAFO::drawto(tCHARTX& chart) {
   tPONTOANSI p;
   if (!pontoansi(tensao, p)) return;
+  drawdano(chart);
   if (chart.show_fase) drawansi(chart, fmt::sprintf("%dF", trunca(kva)), p.ifase, p.tempo);
   if (chart.show_neutro) drawansi(chart, fmt::sprintf("%dN", trunca(kva)), p.ineutro, p.tempo);
+}
+
+void tAJUSTE_TRAFO::drawdano(tCHARTX& chart) {
+  tCANVAS* cv = chart.canvas;
+  if (dano == 0 || cv == nullptr) return;
+  const tDANO_TRAFO d = dano_trafo(*this, tensao, iccmax);
+  if (d.sem_fonte && !avisado_)
+    xprintf(
+        "#Ponto ANSI \"%s\": o coordenograma não tem ICC-máximo, de que a curva de dano da "
+        "categoria %s tira a impedância da fonte; a curva é desenhada como de falhas pouco "
+        "frequentes, sem essa impedância.",
+        caption, d.categoria == 3 ? "III" : "IV");
+  avisado_ = d.sem_fonte;
+  cv->setpencolor(color);
+  if (chart.show_fase) {
+    cv->setpenwidth(chart.linhagrossa);
+    cv->setpenstyle(tPENSTYLE::solid);
+    desenha_curva(chart, d.fase);
+  }
+  if (chart.show_neutro) {
+    cv->setpenwidth(1);
+    cv->setpenstyle(tPENSTYLE::dash);
+    desenha_curva(chart, d.neutro);
+  }
+  chart.defaultpen();
+  cv->setfontcolor(color);
 }
 
 void tAJUSTE_TRAFO::drawansi(tCHARTX& chart, const std::string& label, double i, double t) const {
@@ -118,6 +162,8 @@ void tAJUSTE_TRAFO::exportprop(tSTRINGARQ& arq) {
   arq.adds("zp %.3f", zp);
   arq.adds("postext %d", postext);
   exportref(arq);
+  if (dano != 0) arq.adds("dano %d", dano);
+  if (frequente) arq.adds("frequente 1");
   arq.adds("}");
 }
 
@@ -131,6 +177,10 @@ void tAJUSTE_TRAFO::importprop(tSTRINGARQ& arq) {
       zp = arq.pf;
     else if (arq.cmd == "postext")
       postext = arq.pi;
+    else if (arq.cmd == "dano")
+      dano = arq.pi >= 0 && arq.pi <= 5 ? arq.pi : 0;  // a curve unknown here: the point alone
+    else if (arq.cmd == "frequente")
+      frequente = arq.pi != 0;
     else
       importref(arq);
   }
@@ -142,6 +192,8 @@ void tAJUSTE_TRAFO::assign(tAJUSTE& dest) const {
     d->kva = kva;
     d->zp = zp;
     d->postext = postext;
+    d->dano = dano;
+    d->frequente = frequente;
   }
 }
 
@@ -149,6 +201,11 @@ std::string tAJUSTE_TRAFO::gethint(const std::string& prop) const {
   if (prop == "Potência [kVA]")
     return "Digite a potência do trafo em [kVA] ou selecione um valor da lista";
   if (prop == "Impedância [%]") return "Informe a impedância do trafo em [%]";
+  if (prop == "Curva de dano")
+    return "Curva de suportabilidade a curtos passantes (IEEE C57.109) desenhada com os pontos "
+           "ANSI; a categoria vem da potência ou é escolhida";
+  if (prop == "Falhas frequentes")
+    return "Sim: curva de falhas frequentes (categorias II e III; a IV sempre a usa)";
   return tAJUSTE::gethint(prop);
 }
 
@@ -168,12 +225,14 @@ void tAJUSTE_INRUSH::showprop(tPROPGRID& vl) {
   tAJUSTE::showprop(vl);
   vl.setnum("I-Mag. (InRush) [A]", inrush, round2txt(inrush));
   vl.setnum("I-Mag. (InRush - neutro) [A]", inrusn, round2txt(inrusn));
+  showtensao(vl);
 }
 
 void tAJUSTE_INRUSH::getprop(const tPROPGRID& vl) {
   tAJUSTE::getprop(vl);
   inrush = vl_getreal(vl, "I-Mag. (InRush) [A]", inrush, 0, 1000000);
   inrusn = vl_getreal(vl, "I-Mag. (InRush - neutro) [A]", inrusn, 0, 1000000);
+  gettensao(vl);
 }
 
 void tAJUSTE_INRUSH::drawto(tCHARTX& chart) {
@@ -188,11 +247,13 @@ void tAJUSTE_INRUSH::drawmark(tCHARTX& chart, double i) const {
   tCANVAS* cv = chart.canvas;
   if (cv == nullptr) return;
   chart.defaultpen();  // the texts are black whatever the setting's colour
-  chart.marca({i, 0.1});
-  const tPOINTX p = chart.rl2px(i, 0.1);
+  // At the chart's current; the texts say the setting's own.
+  const double ic = i * fator_corrente(*this, chart.tensao);
+  chart.marca({ic, 0.1});
+  const tPOINTX p = chart.rl2px(ic, 0.1);
   const double w = cv->textwidth("o");
   if (chart.showlegend) {
-    chart.textout(p.x, p.y - 2 * w, caption, 1, false);
+    chart.textout(p.x, p.y - 2 * w, caption + sufixo_tensao(*this, chart.tensao), 1, false);
     chart.textout(p.x, p.y + 2 * w, fmt::sprintf("%dA", trunca(i)), 1, false);
   }
   cv->setbrushstyle(tBRUSHSTYLE::solid);
@@ -207,6 +268,7 @@ void tAJUSTE_INRUSH::exportprop(tSTRINGARQ& arq) {
   arq.adds("inrush %.3f", inrush);
   arq.adds("inrusn %.3f", inrusn);
   exportref(arq);
+  exporttensao(arq);
   arq.adds("}");
 }
 
@@ -218,7 +280,7 @@ void tAJUSTE_INRUSH::importprop(tSTRINGARQ& arq) {
       inrush = arq.pf;
     else if (arq.cmd == "inrusn")
       inrusn = arq.pf;
-    else
+    else if (!importtensao(arq))
       importref(arq);
   }
 }

@@ -24,6 +24,16 @@ class tAJUSTE_TRAFO : public tAJUSTE {
   // System voltage, kV. The coordination window copies the project's nominal
   // voltage here before every drawing; not stored in files, not copied.
   double tensao = 0;
+  // Damage curve drawn with the ANSI points: 0 "Ponto ANSI" (none), 1 by the
+  // power's category, 2 to 5 categories I to IV (IEEE C57.109).
+  int dano = 0;
+  // Frequent faults: the frequent-fault curve of categories II and III
+  // (category IV always has it, category I never).
+  bool frequente = false;
+  // The chart's maximum short-circuit current, A, for the source impedance of
+  // categories III and IV; 0 = none. Set with tensao before every drawing;
+  // not stored, not copied.
+  double iccmax = 0;
 
   // The ANSI point for the system voltage v (kV): the phase current, the
   // neutral current and the time. False while kva, zp or v give no point on
@@ -35,12 +45,17 @@ class tAJUSTE_TRAFO : public tAJUSTE {
 
   // The names of the label positions, in postext order.
   static const tNOMES& posicoes();
+  // The names of the damage curves, in dano order.
+  static const tNOMES& curvasdano();
 
   void showprop(tPROPGRID& vl) override;
   void getprop(const tPROPGRID& vl) override;
   // Phase point at (100/zp) x In and neutral point at 0.58 of it, both at
   // 1250 / (100/zp)^2 seconds. Nothing is drawn while kva, zp or tensao give
-  // no point on the chart (zero, negative or overflowing values).
+  // no point on the chart (zero, negative or overflowing values). With a
+  // damage curve chosen, first the phase curve (thick, solid) and the neutral
+  // curve (dashed) of dano_trafo; a category III or IV curve without iccmax
+  // says so once in the message log with a "#" line.
   void drawto(tCHARTX& chart) override;
   void exportprop(tSTRINGARQ& arq) override;
   void importprop(tSTRINGARQ& arq) override;
@@ -53,6 +68,8 @@ class tAJUSTE_TRAFO : public tAJUSTE {
 
  private:
   void drawansi(tCHARTX& chart, const std::string& label, double i, double t) const;
+  void drawdano(tCHARTX& chart);
+  bool avisado_ = false;  // the missing iccmax was reported; not copied
 };
 
 class tAJUSTE_INRUSH : public tAJUSTE {

@@ -6,6 +6,7 @@
 #include "core/coordination/ajuste_trafo.h"
 #include "core/coordination/referencia.h"
 #include "core/coordination/verificacao.h"
+#include "core/coordination/danos.h"
 #include "core/foundation/contato.h"
 #include "core/foundation/estado.h"
 #include "core/foundation/grade.h"
@@ -27,7 +28,17 @@ bool omitelinha(const tPROPROW& r) {
   if (r.section()) return true;
   if (r.key == "Visível" || r.key == "Cor" || r.key == "Nome") return true;
   if (r.key == "FASE.Texto Local Curva[s]" || r.key == "NEUT.Texto Local Curva[s]") return true;
-  return r.key == "Observações" && r.value.empty();
+  if (r.key == "Observações" && r.value.empty()) return true;
+  // Rows of later features, left out at their defaults so the text of a
+  // chart that does not use them stays as it was.
+  static const std::pair<const char*, const char*> kPadroes[] = {
+      {"Tensão do equipamento [kV]", "0.000"},
+      {"Curva de dano", "Ponto ANSI"},
+      {"Falhas frequentes", "Não"},
+  };
+  for (const auto& [chave, padrao] : kPadroes)
+    if (r.key == chave && r.value == padrao) return true;
+  return false;
 }
 
 }  // namespace
@@ -54,6 +65,12 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   }
 
   chart.titulo = prj.titulo;
+  chart.tensao = prj.ten_nom;
+  // The reference of the currents, once some setting is drawn at its own.
+  chart.titulo_cor.clear();
+  if (tem_tensao_propria(prj))
+    chart.titulo_cor = fmt::sprintf("Corrente [A] em %.2f kV", prj.ten_nom);
+  const double iccmax = iccmax_coord(prj);
   chart.defaultpen();
   chart.repaint();
 
@@ -61,7 +78,10 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   for (const auto& a : prj.ajustes) {
     a->seq = ++seq;
     if (!a->visible) continue;
-    if (auto* trafo = dynamic_cast<tAJUSTE_TRAFO*>(a.get())) trafo->tensao = prj.ten_nom;
+    if (auto* trafo = dynamic_cast<tAJUSTE_TRAFO*>(a.get())) {
+      trafo->tensao = prj.ten_nom;
+      trafo->iccmax = iccmax;
+    }
     chart.defaultpen();
     canvas.setfontcolor(a->color);
     a->drawto(chart);

@@ -97,9 +97,12 @@ struct tFRELIGA {
   // definite_only and fixed_usercurve.
   double tempocurva(double I) const;
 
-  // Drawing on the time-current chart.
-  tPOINTX plot(tCHARTX& chart) const;
-  void drawto(tCHARTX& chart, const std::string& caption) const;
+  // Drawing on the time-current chart. fator: the chart's current for one
+  // ampere of this function (a function set at another voltage); every
+  // current drawn, the legend's place included, is multiplied by it, while
+  // the texts keep the function's own currents.
+  tPOINTX plot(tCHARTX& chart, double fator = 1) const;
+  void drawto(tCHARTX& chart, const std::string& caption, double fator = 1) const;
   void reset();
 };
 

@@ -35,14 +35,15 @@ bool finite(tPOINTX p) {
 // Definite-time element alone: an open corner at (idef, tdef), up to twice the
 // time and right to twice the current, and its label, which is written
 // whatever showlegend says because nothing else names the function.
-void plot_definite(const tFRELIGA& f, tCHARTX& chart) {
+void plot_definite(const tFRELIGA& f, tCHARTX& chart, double fator) {
   if (!(f.idef > 0 && std::isfinite(f.idef))) return;
   if (!(f.tdef > 0 && f.tdef < kTdefMaximo)) return;
-  chart.moveto(f.idef, f.tdef);
-  chart.lineto(f.idef, std::min(2 * f.tdef, chart.limites.yh));
-  chart.moveto(f.idef, f.tdef);
-  chart.lineto(std::min(2 * f.idef, chart.limites.xh), f.tdef);
-  const tPOINTX c = chart.rl2px(f.idef, f.tdef);
+  const double idef = f.idef * fator;
+  chart.moveto(idef, f.tdef);
+  chart.lineto(idef, std::min(2 * f.tdef, chart.limites.yh));
+  chart.moveto(idef, f.tdef);
+  chart.lineto(std::min(2 * idef, chart.limites.xh), f.tdef);
+  const tPOINTX c = chart.rl2px(idef, f.tdef);
   if (!finite(c)) return;  // limits without a place on the log axes
   chart.textout(c.x + 10, c.y - 20, "%s:%ss/%sA", 0, false, f.alias, num2txt(f.tdef),
                 num2txt(f.idef));
@@ -50,19 +51,21 @@ void plot_definite(const tFRELIGA& f, tCHARTX& chart) {
 
 // A fixed user curve: its 16 points as stored, no scaling and no filtering.
 // The chart itself leaves out points without a place on the log axes.
-void plot_fixed(const tUSERCURVE& u, tCHARTX& chart) {
-  for (int k = 0; k < 16; ++k) chart.pushline(u.amp[k], u.tim[k]);
+void plot_fixed(const tUSERCURVE& u, tCHARTX& chart, double fator) {
+  for (int k = 0; k < 16; ++k) chart.pushline(u.amp[k] * fator, u.tim[k]);
   chart.flushline();
 }
 
 // Sample k of the sampled curve. False when the sample has no time (an F6
 // table outside its range, a value that is not finite); *fim is set when the
 // countdown past the instantaneous pickup runs out, and then sampling stops.
-bool amostra(const tFRELIGA& f, const tCHARTX& chart, int k, int* countdown, tPOINTX* s,
-             bool* fim) {
+bool amostra(const tFRELIGA& f, const tCHARTX& chart, double fator, int k, int* countdown,
+             tPOINTX* s, bool* fim) {
   const double W = chart.window.width();
   const double x = W * k / kAmostras + chart.window.xl;
-  const double I = chart.px2rl(x, 1).x;
+  const double Ichart = chart.px2rl(x, 1).x;
+  // The function works in its own currents; the sample stands at the chart's.
+  const double I = Ichart / fator;
   if (!std::isfinite(I)) return false;
   const double t = f.tempocurva(I);
   if (t < 0) return false;
@@ -70,12 +73,12 @@ bool amostra(const tFRELIGA& f, const tCHARTX& chart, int k, int* countdown, tPO
     *fim = true;
     return false;
   }
-  *s = {I, t};
+  *s = {Ichart, t};
   return true;
 }
 
 // Every other name: the characteristic sampled across the plot window.
-void plot_sampled(const tFRELIGA& f, tCHARTX& chart) {
+void plot_sampled(const tFRELIGA& f, tCHARTX& chart, double fator) {
   // Skipped samples stay at (0, 0), which lies outside any limits the chart
   // can draw and so is never pushed.
   std::array<tPOINTX, kAmostras> pts{};
@@ -83,11 +86,11 @@ void plot_sampled(const tFRELIGA& f, tCHARTX& chart) {
   for (int k = 0; k < kAmostras; ++k) {
     bool fim = false;
     tPOINTX s;
-    if (amostra(f, chart, k, &countdown, &s, &fim)) pts[k] = s;
+    if (amostra(f, chart, fator, k, &countdown, &s, &fim)) pts[k] = s;
     if (fim) break;
   }
 
-  const double fim_inverso = kFimSemInstantaneo * f.cor_par;
+  const double fim_inverso = kFimSemInstantaneo * f.cor_par * fator;
   for (const tPOINTX& s : pts) {
     if (s.y >= kSemTempo || !chart.limites.contains(s)) continue;
     if (s.x > fim_inverso && f.cor_ins == 0) break;
@@ -121,21 +124,21 @@ double tFRELIGA::tempocurva(double I) const {
   return std::isfinite(t) ? t : -1;
 }
 
-tPOINTX tFRELIGA::plot(tCHARTX& chart) const {
+tPOINTX tFRELIGA::plot(tCHARTX& chart, double fator) const {
   if (definite_only(nom_cur)) {
-    plot_definite(*this, chart);
+    plot_definite(*this, chart, fator);
     return {-1, -1};
   }
   if (const tUSERCURVE* u = fixed_usercurve(nom_cur)) {
-    plot_fixed(*u, chart);
-    return {u->amp[8], ptxt};
+    plot_fixed(*u, chart, fator);
+    return {u->amp[8] * fator, ptxt};
   }
-  plot_sampled(*this, chart);
-  return {cor_par, 1.0};
+  plot_sampled(*this, chart, fator);
+  return {cor_par * fator, 1.0};
 }
 
-void tFRELIGA::drawto(tCHARTX& chart, const std::string& caption) const {
-  const tPOINTX p = plot(chart);
+void tFRELIGA::drawto(tCHARTX& chart, const std::string& caption, double fator) const {
+  const tPOINTX p = plot(chart, fator);
   if (!chart.showlegend || nom_cur == "NC-OFF") return;
   // A legend point without a place on the log axes would map to the surface's
   // corner. That is the anchor of the definite-time-only functions, whose
