@@ -4,9 +4,9 @@
 
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/danos.h"
 #include "core/coordination/referencia.h"
 #include "core/coordination/verificacao.h"
-#include "core/coordination/danos.h"
 #include "core/foundation/contato.h"
 #include "core/foundation/estado.h"
 #include "core/foundation/grade.h"
