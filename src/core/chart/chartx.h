@@ -18,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/chart/canvas.h"
 #include "core/foundation/tipos.h"
@@ -52,6 +53,20 @@ class tCHARTX {
   bool show_neutro = true;  // neutral functions are drawn
   double mul_vis = 1.0;     // multiplier of the current labels in curve-editor mode
   bool tra_cur = false;     // set: relay phase thick and solid, neutral thin and dashed
+  // Set: when the current or time range spans less than two decades, the
+  // grid lines at 2, 3 and 5 x 10^n are labelled too ("200A", "0.3s"), each
+  // label left out where it would touch its neighbour.
+  bool subrotulos = false;
+  // Set: polylines are cut at the plot window (a few pixels outside the
+  // frame), so far-away parts of a curve cost nothing to draw. The surface's
+  // own clip box does the exact cut.
+  bool recorte = false;
+  // Set: textout does not draw but collects the text as a label for
+  // poerotulos. Labels drawn by one item carry `grupo`; a label collected
+  // while `rotulofixo` is set stays where it is and others keep clear of it.
+  bool juntarotulos = false;
+  int grupo = 0;
+  bool rotulofixo = false;
 
   tCHARTX();
 
@@ -109,18 +124,41 @@ class tCHARTX {
   // brush clear and the pen linhafina wide.
   void repaint();
 
+  // The collected labels moved apart and drawn, then forgotten. Texts of one
+  // item stacked line under line move together. A label whose box overlaps
+  // one already placed moves by the least distance that frees it, vertically
+  // first, then horizontally, staying inside the plot window; where nothing
+  // is free it stays. A moved label gets a thin leader line in its colour
+  // from its point (the centre of where it was) to its box. Upright texts
+  // and texts running upwards are placed; other orientations are drawn as
+  // they are.
+  void poerotulos();
+
   // A pixel value as the surface gets it: truncated towards zero, clamped to
   // +-kPixMax; NaN gives 0 (callers skip NaN points before).
   static int pix(double v);
 
  private:
+  struct tROTULO {
+    tRECTI caixa;      // pixels the text covers, right and bottom exclusive
+    int x = 0, y = 0;  // where textout puts it
+    std::string texto;
+    tFONT font;
+    tBRUSH brush;
+    int grupo = 0;
+    bool fixo = false;
+  };
   void puttext(double x, double y, const std::string& s, int al, bool rlorpx);
+  // One polyline and, for a dashed pen, its shifted copies; shifts pts.
+  void desenhapoli(tPOINTI* pts, int n);
   void currentgrid();
   void timegrid();
 
   // False after a moveto to a point without a place: the next lineto then
   // only moves, instead of drawing from a stale pen position.
   bool haspos_ = true;
+  std::vector<tROTULO> rotulos_;
+  std::vector<tPOINTI> pedaco_;  // reused by the cut of flushline
 };
 
 }  // namespace tarvinel

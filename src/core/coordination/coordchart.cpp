@@ -16,7 +16,11 @@ namespace {
 // (a painter on a widget, an image, a page) usually dies right after.
 struct tSOLTACANVAS {
   tCHARTX& chart;
-  ~tSOLTACANVAS() { chart.canvas = nullptr; }
+  ~tSOLTACANVAS() {
+    chart.canvas = nullptr;
+    chart.juntarotulos = false;
+    chart.rotulofixo = false;
+  }
 };
 
 // Rows the settings text leaves out: they say how the setting looks, not how
@@ -36,6 +40,10 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
 
   chart.limites.xl = opt.lim_inf;
   chart.limites.xh = opt.lim_sup;
+  chart.limites.yl = opt.tmp_inf;
+  chart.limites.yh = opt.tmp_sup;
+  chart.subrotulos = true;
+  chart.recorte = true;
   chart.tra_cur = !opt.linha;
   chart.limpafundo = opt.limpafundo;
   chart.linhafina = opt.linhafina;
@@ -55,6 +63,9 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   chart.defaultpen();
   chart.repaint();
 
+  const tRECTI jan = chart.window.asrect();
+  canvas.setclip(jan.left, jan.top, jan.right, jan.bottom);
+  chart.juntarotulos = true;
   int seq = 0;
   for (const auto& a : prj.ajustes) {
     a->seq = ++seq;
@@ -62,8 +73,14 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
     if (auto* trafo = dynamic_cast<tAJUSTE_TRAFO*>(a.get())) trafo->tensao = prj.ten_nom;
     chart.defaultpen();
     canvas.setfontcolor(a->color);
+    chart.grupo = seq;
+    // A text setting is where the user put it: the other labels keep clear.
+    chart.rotulofixo = dynamic_cast<tAJUSTE_TEXTO*>(a.get()) != nullptr;
     a->drawto(chart);
   }
+  chart.juntarotulos = false;
+  chart.rotulofixo = false;
+  chart.poerotulos();
 
   chart.defaultpen();
   canvas.setfontorientation(900);
@@ -73,7 +90,11 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   chart.textout(chart.limites.xl, chart.limites.yl, site_contato, 101, true);
 
   chart.defaultpen();
-  if (opt.cursor && cursores != nullptr) cursores->drawto(chart);
+  if (opt.cursor && cursores != nullptr) {
+    canvas.setclip(jan.left, jan.top, jan.right, jan.bottom);
+    cursores->drawto(chart);
+  }
+  canvas.noclip();
 }
 
 std::string textoajustes(const tPRJCOORD& prj) {
