@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -94,6 +95,7 @@ TfmCOORD::TfmCOORD() : proj(std::make_unique<tPRJCOORD>()) {
 
   criacontroles();
   criamenu();
+  criaedicao();
 
   pcMAIN->setCurrentIndex(0);
   showitens(false);
@@ -205,6 +207,9 @@ void TfmCOORD::criacontroles() {
       "definir o ponto B."));
   cbLINHA = caixa("cbLINHA", "Curva de FASE pontilhada", false);
   cbLINHA->setToolTip(QStringLiteral("Define tipo de traçado da curva de FASE/NEUTRO"));
+  cbVISTA = caixa("cbVISTA", "Imprimir vista atual", false);
+  cbVISTA->setToolTip(QStringLiteral(
+      "Imprime e exporta a imagem com o zoom da tela em vez dos limites do gráfico."));
   auto* limites = new QHBoxLayout;
   auto* lbLIM = new QLabel(QStringLiteral("Lmites do gráfico:"), pgGRAF);
   lbLIM->setToolTip(QStringLiteral("Faixa de corrente a ser exibida no gráfico"));
@@ -297,9 +302,18 @@ void TfmCOORD::criacontroles() {
   vlPROP->installEventFilter(new tTECLAS(vlPROP, [this] { btAPLICAR->setEnabled(true); }));
 
   for (QCheckBox* c : {cbLEGENDA, cbFASE, cbNEUTRO, cbCURSOR, cbLINHA})
-    connect(c, &QCheckBox::toggled, this, [this] { redesenha(); });
-  connect(cbLIMITE_INF, &QComboBox::currentIndexChanged, this, [this] { redesenha(); });
-  connect(cbLIMITE_SUP, &QComboBox::currentIndexChanged, this, [this] { redesenha(); });
+    connect(c, &QCheckBox::toggled, this, [this, c] {
+      redesenha();
+      registra(c->text().toStdString());
+    });
+  for (QCheckBox* c : {cbSEPARAR, cbVISTA})
+    connect(c, &QCheckBox::toggled, this, [this, c] { registra(c->text().toStdString()); });
+  // New limits: the view goes back to them.
+  for (QComboBox* c : {cbLIMITE_INF, cbLIMITE_SUP})
+    connect(c, &QComboBox::currentIndexChanged, this, [this] {
+      vista_limites();
+      registra("Limites do gráfico");
+    });
 }
 
 void TfmCOORD::criamenu() {
@@ -341,7 +355,12 @@ void TfmCOORD::getprop() {
   getprojeto();
   // Edits of the selected setting still waiting for Apply belong to the
   // document as the user sees it: saving takes them in as Apply would.
-  if (btAPLICAR->isEnabled()) aplicaitem();
+  if (btAPLICAR->isEnabled()) {
+    aplicaitem();
+    registra(nome_aplicar());
+  } else {
+    registra("Informações gerais");
+  }
 }
 
 void TfmCOORD::getprojeto() {
@@ -372,6 +391,9 @@ void TfmCOORD::loadfromfile(const std::string& filename) {
   btAPLICAR->setEnabled(false);
   showitens(false);
   redesenha();
+  // Another document: the steps of the previous one lead nowhere.
+  pilha_->clear();
+  atual_ = estado();
 }
 
 // ---- the item list ---------------------------------------------------------------
@@ -464,7 +486,12 @@ void TfmCOORD::aplicar() {
   getprojeto();
   aplicaitem();
   showprop();
+  registra(nome_aplicar());
   emit captionchanged();
+}
+
+std::string TfmCOORD::nome_aplicar() const {
+  return "Aplicar: " + (ajsel != nullptr ? ajsel->caption : std::string("Informações gerais"));
 }
 
 void TfmCOORD::pmAjusteClick(const tTIPOAJUSTE& tipo) {
@@ -474,10 +501,12 @@ void TfmCOORD::pmAjusteClick(const tTIPOAJUSTE& tipo) {
   marcaalterado();
   showitens(false);
   redesenha();
+  registra("Adicionar: " + std::string(tipo.menu));
 }
 
 void TfmCOORD::excluir() {
   if (ajsel == nullptr) return;
+  const std::string nome = "Excluir: " + ajsel->caption;
   std::unique_ptr<tAJUSTE> fora = proj->ajustes.remove(ajsel);
   ajsel = nullptr;
   vlitem.clear();
@@ -489,6 +518,7 @@ void TfmCOORD::excluir() {
   showitens(false);
   redesenha();
   btAPLICAR->setEnabled(false);
+  registra(nome);
 }
 
 void TfmCOORD::mover(int tag) {
@@ -511,6 +541,7 @@ void TfmCOORD::mover(int tag) {
     cbLISTA->setCurrentIndex(para);
   }
   redesenha();
+  registra("Mover: " + ajsel->caption);
 }
 
 // ---- the property grid -----------------------------------------------------------
@@ -547,7 +578,7 @@ tOPCOES_GRAF TfmCOORD::opcoes() const {
 }
 
 void TfmCOORD::drawto(tCANVAS& canvas, int w, int folga, int h) {
-  drawcoord(*proj, chart, canvas, w, folga, h, opcoes(), &cur_med);
+  drawcoord(*proj, chart, canvas, w, folga, h, opcoes_tela(), &cur_med);
 }
 
 void TfmCOORD::redesenha() {
@@ -559,20 +590,22 @@ void TfmCOORD::redesenha() {
 // drawn on another surface, so the mouse never relies on the last drawing's
 // size.
 static void mapa_tela(tCHARTX& chart, const tOPCOES_GRAF& o, const QWidget& w) {
-  chart.limites.xl = o.lim_inf;
-  chart.limites.xh = o.lim_sup;
+  chart.limites = {o.lim_inf, o.lim_sup, o.tmp_inf, o.tmp_sup};
   chart.setwh(w.width(), w.height(), kFOLGA_TELA);
 }
 
 void TfmCOORD::move_chart(double x, double y) {
-  mapa_tela(chart, opcoes(), *pbCHART);
+  mapa_tela(chart, opcoes_tela(), *pbCHART);
   const tPOINTX p = chart.px2rl(x, y);
   lbCURSORX->setText(qs(fmt::sprintf("%.2fs/%.0fA", p.y, p.x)));
 }
 
 void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
-  mapa_tela(chart, opcoes(), *pbCHART);
+  mapa_tela(chart, opcoes_tela(), *pbCHART);
   const tPOINTX p = chart.px2rl(x, y);
+  // Kept in case the press becomes a drag of the view.
+  c1_antes_ = cur_med.c1;
+  hint_antes_ = mmHINT->toPlainText();
   if (botao == Qt::LeftButton) cur_med.c1 = p;
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
@@ -587,11 +620,11 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
 // ---- print and export ------------------------------------------------------------------
 
 void TfmCOORD::printexec(QPrinter& printer) {
-  imprimecoord(printer, *proj, opcoes(), cbSEPARAR->isChecked(), &cur_med);
+  imprimecoord(printer, *proj, opcoes_saida(), cbSEPARAR->isChecked(), &cur_med);
 }
 
 void TfmCOORD::savejpg(bool arquivo) {
-  const QImage img = imagemcoord(*proj, opcoes(), &cur_med);
+  const QImage img = imagemcoord(*proj, opcoes_saida(), &cur_med);
   if (arquivo) {
     std::string nome = nome_proposto(curfilename, "nova imagem");
     if (!sel_file(nome, {"jpg"}, true)) return;
@@ -607,7 +640,7 @@ void TfmCOORD::savejpg(bool arquivo) {
   buf.open(QIODevice::WriteOnly);
   img.save(&buf, "PNG");
   dados->setData(QStringLiteral("image/png"), png);
-  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, opcoes(), &cur_med));
+  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, opcoes_saida(), &cur_med));
   QApplication::clipboard()->setMimeData(dados);
   dialogos().info(
       std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") + kCOLAR);
@@ -616,7 +649,7 @@ void TfmCOORD::savejpg(bool arquivo) {
 void TfmCOORD::savesvg() {
   std::string nome = nome_proposto(curfilename, "nova imagem");
   if (!sel_file(nome, {"svg"}, true)) return;
-  const QByteArray svg = svgcoord(*proj, opcoes(), &cur_med);
+  const QByteArray svg = svgcoord(*proj, opcoes_saida(), &cur_med);
   gravarbytes(nome, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
 }
 
