@@ -444,7 +444,19 @@ void tCHARTX::poerotulos() {
   std::vector<int> passos;
   for (tBLOCO& b : blocos) {
     if (rot[b.de].fixo) continue;
-    const tRECTI r = b.caixa;
+    // A label running over the frame comes inside first, where it fits.
+    if (b.caixa.right - b.caixa.left <= jan.right - jan.left && b.caixa.left < jan.right &&
+        jan.left < b.caixa.right) {
+      if (b.caixa.left < jan.left) b.dx = jan.left - b.caixa.left + linhagrossa;
+      if (b.caixa.right > jan.right) b.dx = jan.right - b.caixa.right - linhagrossa;
+    }
+    if (b.caixa.bottom - b.caixa.top <= jan.bottom - jan.top && b.caixa.top < jan.bottom &&
+        jan.top < b.caixa.bottom) {
+      if (b.caixa.top < jan.top) b.dy = jan.top - b.caixa.top + linhagrossa;
+      if (b.caixa.bottom > jan.bottom) b.dy = jan.bottom - b.caixa.bottom - linhagrossa;
+    }
+    const tRECTI r = desloca(b.caixa, b.dx, b.dy);
+    const int dx0 = b.dx, dy0 = b.dy;
     bool livre = true;
     for (const tRECTI& p : postos)
       if (cruza(r, p)) {
@@ -488,14 +500,14 @@ void tCHARTX::poerotulos() {
               break;
             }
           if (!ok) continue;
-          b.dx = dx;
-          b.dy = dy;
+          b.dx = dx0 + dx;
+          b.dy = dy0 + dy;
           livre = true;
           break;
         }
       }
     }
-    postos.push_back(desloca(r, b.dx, b.dy));
+    postos.push_back(desloca(b.caixa, b.dx, b.dy));
   }
   for (const tBLOCO& b : blocos) {
     if (b.dx != 0 || b.dy != 0) {
@@ -506,9 +518,11 @@ void tCHARTX::poerotulos() {
       const int cy = (b.caixa.top + b.caixa.bottom) / 2;
       const int px = std::clamp(cx, m.left, m.right - 1);
       const int py = std::clamp(cy, m.top, m.bottom - 1);
-      canvas->setpen(tPEN{1, rot[b.de].font.color, tPENSTYLE::solid, tPENMODE::copy});
-      canvas->moveto(cx, cy);
-      canvas->lineto(px, py);
+      if (px != cx || py != cy) {
+        canvas->setpen(tPEN{1, rot[b.de].font.color, tPENSTYLE::solid, tPENMODE::copy});
+        canvas->moveto(cx, cy);
+        canvas->lineto(px, py);
+      }
     }
     for (int k = b.de; k < b.ate; ++k) {
       const tROTULO& r = rot[k];
