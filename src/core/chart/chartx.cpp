@@ -54,28 +54,46 @@ void tCHARTX::setwh(int nw, int nh, int folga) {
   window.yh = h - folga;
 }
 
+const tCHARTX::tMAPA& tCHARTX::mapa() const {
+  const bool igual = mapa_.ok && mapa_.lim.xl == limites.xl && mapa_.lim.xh == limites.xh &&
+                     mapa_.lim.yl == limites.yl && mapa_.lim.yh == limites.yh &&
+                     mapa_.win.xl == window.xl && mapa_.win.xh == window.xh &&
+                     mapa_.win.yl == window.yl && mapa_.win.yh == window.yh;
+  if (!igual) {
+    mapa_.lim = limites;
+    mapa_.win = window;
+    mapa_.dx = std::log10(limites.xh / limites.xl);
+    mapa_.dy = std::log10(limites.yh / limites.yl);
+    mapa_.ok = true;
+  }
+  return mapa_;
+}
+
 tPOINTX tCHARTX::rl2px(tPOINTX rl) const {
   if (std::isnan(rl.x) || std::isnan(rl.y)) return {NAN, NAN};
   if (rl.x <= 0 || rl.y <= 0) return {0, 0};
+  const tMAPA& m = mapa();
   const double W = window.width();
   const double H = window.height();
   tPOINTX px;
-  px.x = std::log10(rl.x / limites.xl) / std::log10(limites.xh / limites.xl) * (W - 1) + window.xl;
-  const double py =
-      std::log10(rl.y / limites.yl) / std::log10(limites.yh / limites.yl) * (H - 1) + window.yl;
+  px.x = std::log10(rl.x / limites.xl) / m.dx * (W - 1) + window.xl;
+  const double py = std::log10(rl.y / limites.yl) / m.dy * (H - 1) + window.yl;
   px.y = h - py - 1;
   return px;
 }
 
-tPOINTX tCHARTX::px2rl(tPOINTX px) const {
+double tCHARTX::px2rlx(double pxx) const {
   const double W = window.width();
+  return limites.xl * std::pow(10.0, mapa().dx * (pxx - window.xl) / (W - 1));
+}
+
+tPOINTX tCHARTX::px2rl(tPOINTX px) const {
+  const tMAPA& m = mapa();
   const double H = window.height();
   const double yy = h - px.y - 1;
   tPOINTX rl;
-  rl.x = limites.xl *
-         std::pow(10.0, std::log10(limites.xh / limites.xl) * (px.x - window.xl) / (W - 1));
-  rl.y =
-      limites.yl * std::pow(10.0, std::log10(limites.yh / limites.yl) * (yy - window.yl) / (H - 1));
+  rl.x = px2rlx(px.x);
+  rl.y = limites.yl * std::pow(10.0, m.dy * (yy - window.yl) / (H - 1));
   return rl;
 }
 
@@ -150,7 +168,61 @@ tPOINTI arredonda(tPOINTX p) {
 
 }  // namespace
 
+namespace {
+
+// Squared distance of p from the segment a-b, in pixels.
+double dist2(tPOINTI p, tPOINTI a, tPOINTI b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l2 = dx * dx + dy * dy;
+  double t = l2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+  return ex * ex + ey * ey;
+}
+
+// Leaves out the points of pts[0..n) that lie within half a pixel of the
+// line through the points kept around them (Douglas-Peucker), so the stroke
+// covers the same pixels with far fewer joins. Returns the new count; the
+// first and last points always stay.
+int simplifica(tPOINTI* pts, int n, std::vector<int>& pilha, std::vector<char>& fica) {
+  if (n <= 2) return n;
+  constexpr double kTOL2 = 0.25;  // half a pixel, squared
+  fica.assign(static_cast<std::size_t>(n), 0);
+  fica[0] = fica[n - 1] = 1;
+  pilha.clear();
+  pilha.push_back(0);
+  pilha.push_back(n - 1);
+  while (!pilha.empty()) {
+    const int b = pilha.back();
+    pilha.pop_back();
+    const int a = pilha.back();
+    pilha.pop_back();
+    double pior = kTOL2;
+    int k = -1;
+    for (int i = a + 1; i < b; ++i) {
+      const double d = dist2(pts[i], pts[a], pts[b]);
+      if (d > pior) {
+        pior = d;
+        k = i;
+      }
+    }
+    if (k < 0) continue;
+    fica[k] = 1;
+    pilha.push_back(a);
+    pilha.push_back(k);
+    pilha.push_back(k);
+    pilha.push_back(b);
+  }
+  int m = 0;
+  for (int i = 0; i < n; ++i)
+    if (fica[i]) pts[m++] = pts[i];
+  return m;
+}
+
+}  // namespace
+
 void tCHARTX::desenhapoli(tPOINTI* pts, int n) {
+  if (recorte) n = simplifica(pts, n, pilha_, fica_);
   canvas->polyline(pts, n);
   if (canvas->pen().style != tPENSTYLE::dash) return;
   for (int k = 0; k < linhafina; ++k) {

@@ -58,8 +58,10 @@ class tCHARTX {
   // label left out where it would touch its neighbour.
   bool subrotulos = false;
   // Set: polylines are cut at the plot window (a few pixels outside the
-  // frame), so far-away parts of a curve cost nothing to draw. The surface's
-  // own clip box does the exact cut.
+  // frame), so far-away parts of a curve cost nothing to draw, and points
+  // within half a pixel of the line through their neighbours are left out,
+  // so the stroke covers the same pixels with far fewer joins. The
+  // surface's own clip box does the exact cut.
   bool recorte = false;
   // Set: textout does not draw but collects the text as a label for
   // poerotulos. Labels drawn by one item carry `grupo`; a label collected
@@ -81,6 +83,8 @@ class tCHARTX {
   // Pixel to real, the exact inverse of rl2px, without guards.
   tPOINTX px2rl(tPOINTX px) const;
   tPOINTX px2rl(double pxx, double pxy) const { return px2rl(tPOINTX{pxx, pxy}); }
+  // The current of px2rl alone (sampling a curve across the columns).
+  double px2rlx(double pxx) const;
 
   void moveto(tPOINTX rl);
   void moveto(double rlx, double rly) { moveto(tPOINTX{rlx, rly}); }
@@ -140,6 +144,14 @@ class tCHARTX {
   static int pix(double v);
 
  private:
+  // The decades of the two axes, kept while the limits and window stay.
+  struct tMAPA {
+    tRECTX lim, win;
+    double dx = 0, dy = 0;
+    bool ok = false;
+  };
+  const tMAPA& mapa() const;
+  mutable tMAPA mapa_;
   struct tROTULO {
     tRECTI caixa;      // pixels the text covers, right and bottom exclusive
     int x = 0, y = 0;  // where textout puts it
@@ -160,6 +172,8 @@ class tCHARTX {
   bool haspos_ = true;
   std::vector<tROTULO> rotulos_;
   std::vector<tPOINTI> pedaco_;  // reused by the cut of flushline
+  std::vector<int> pilha_;       // and by the thinning of its polylines
+  std::vector<char> fica_;
 };
 
 }  // namespace tarvinel

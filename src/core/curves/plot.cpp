@@ -75,7 +75,7 @@ bool amostra(const tFRELIGA& f, const tCHARTX& chart, int k, int* countdown, tPO
              bool* fim) {
   const double W = chart.window.width();
   const double x = W * k / kAmostras + chart.window.xl;
-  const double I = chart.px2rl(x, 1).x;
+  const double I = chart.px2rlx(x);
   if (!std::isfinite(I)) return false;
   double t = f.calc(I, false);
   if (t < 0) return false;
