@@ -516,13 +516,16 @@ void tCHARTX::poerotulos() {
   std::vector<int> passos;
   for (tBLOCO& b : blocos) {
     if (rot[b.de].fixo) continue;
-    // A label running over the frame comes inside first, where it fits.
-    if (b.caixa.right - b.caixa.left <= jan.right - jan.left && b.caixa.left < jan.right &&
+    // A label running over the frame comes inside first, where it fits,
+    // when its point is inside; one whose point is outside stays cut.
+    const int mx = (b.caixa.left + b.caixa.right) / 2, my = (b.caixa.top + b.caixa.bottom) / 2;
+    const bool nojan = mx >= jan.left && mx < jan.right && my >= jan.top && my < jan.bottom;
+    if (nojan && b.caixa.right - b.caixa.left <= jan.right - jan.left && b.caixa.left < jan.right &&
         jan.left < b.caixa.right) {
       if (b.caixa.left < jan.left) b.dx = jan.left - b.caixa.left + linhagrossa;
       if (b.caixa.right > jan.right) b.dx = jan.right - b.caixa.right - linhagrossa;
     }
-    if (b.caixa.bottom - b.caixa.top <= jan.bottom - jan.top && b.caixa.top < jan.bottom &&
+    if (nojan && b.caixa.bottom - b.caixa.top <= jan.bottom - jan.top && b.caixa.top < jan.bottom &&
         jan.top < b.caixa.bottom) {
       if (b.caixa.top < jan.top) b.dy = jan.top - b.caixa.top + linhagrossa;
       if (b.caixa.bottom > jan.bottom) b.dy = jan.bottom - b.caixa.bottom - linhagrossa;

@@ -132,7 +132,7 @@ class tCHARTX {
   // item stacked line under line move together. A label whose box overlaps
   // one already placed moves by the least distance that frees it, vertically
   // first, then horizontally, staying inside the plot window (a label running
-  // over the frame comes inside first); where nothing
+  // over the frame from a point inside comes inside first); where nothing
   // is free it stays. A moved label gets a thin leader line in its colour
   // from its point (the centre of where it was) to its box. Upright texts
   // and texts running upwards are placed; other orientations are drawn as

@@ -221,7 +221,7 @@ TfmCOORD::tESTADO TfmCOORD::estado() const {
   tSTRINGARQ arq;
   proj->saveblock(arq);
   e.linhas = arq.lines();
-  for (const QCheckBox* c : {cbLEGENDA, cbFASE, cbNEUTRO, cbSEPARAR, cbCURSOR, cbLINHA, cbVISTA})
+  for (const QCheckBox* c : {cbLEGENDA, cbFASE, cbNEUTRO, cbCURSOR, cbLINHA})
     e.pagina.push_back(c->isChecked() ? 1 : 0);
   e.pagina.push_back(cbLIMITE_INF->currentIndex());
   e.pagina.push_back(cbLIMITE_SUP->currentIndex());
@@ -232,17 +232,17 @@ TfmCOORD::tESTADO TfmCOORD::estado() const {
 void TfmCOORD::restaura(const tESTADO& e) {
   restaurando_ = true;
   {
-    QCheckBox* cs[] = {cbLEGENDA, cbFASE, cbNEUTRO, cbSEPARAR, cbCURSOR, cbLINHA, cbVISTA};
+    QCheckBox* cs[] = {cbLEGENDA, cbFASE, cbNEUTRO, cbCURSOR, cbLINHA};
     int k = 0;
     for (QCheckBox* x : cs) {
       const QSignalBlocker b(x);
       if (k < static_cast<int>(e.pagina.size())) x->setChecked(e.pagina[k] != 0);
       ++k;
     }
-    if (e.pagina.size() >= 9) {
+    if (e.pagina.size() >= 7) {
       const QSignalBlocker bi(cbLIMITE_INF), bs(cbLIMITE_SUP);
-      cbLIMITE_INF->setCurrentIndex(e.pagina[7]);
-      cbLIMITE_SUP->setCurrentIndex(e.pagina[8]);
+      cbLIMITE_INF->setCurrentIndex(e.pagina[5]);
+      cbLIMITE_SUP->setCurrentIndex(e.pagina[6]);
     }
   }
   // The settings are made anew from the block text, as a file read makes
@@ -277,6 +277,15 @@ void TfmCOORD::registra(const std::string& nome) {
   tESTADO antes = std::move(atual_);
   atual_ = depois;
   pilha_->push(new tPASSO(*this, nome, std::move(antes), std::move(depois)));
+}
+
+void TfmCOORD::desfazer_outro_documento() {
+  if (pilha_ == nullptr || restaurando_) return;
+  pilha_->clear();
+  // Settings put in from outside (a chart made from a calculation) are not
+  // a saved file: no step leads back to an unchanged document.
+  pilha_->resetClean();
+  atual_ = estado();
 }
 
 void TfmCOORD::desfazer() {

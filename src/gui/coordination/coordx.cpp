@@ -106,6 +106,7 @@ TfmCOORD::~TfmCOORD() {
   // Signals the controls may still send while they go (a view losing its
   // rows) find no selection and no drawing to do.
   ajsel = nullptr;
+  if (pilha_ != nullptr) pilha_->disconnect(this);
   if (pbCHART != nullptr) {
     pbCHART->desenha = nullptr;
     pbCHART->clique = nullptr;
@@ -306,8 +307,8 @@ void TfmCOORD::criacontroles() {
       redesenha();
       registra(c->text().toStdString());
     });
-  for (QCheckBox* c : {cbSEPARAR, cbVISTA})
-    connect(c, &QCheckBox::toggled, this, [this, c] { registra(c->text().toStdString()); });
+  // "Imprimir FASE/NEUTRO separadamente" and "Imprimir vista atual" say how
+  // to print, not what the chart is: no undo steps.
   // New limits: the view goes back to them.
   for (QComboBox* c : {cbLIMITE_INF, cbLIMITE_SUP})
     connect(c, &QComboBox::currentIndexChanged, this, [this] {
@@ -415,6 +416,7 @@ void TfmCOORD::showitens(bool updatecap) {
     vlitem.clear();
     btAPLICAR->setEnabled(false);
     updatecap = false;
+    desfazer_outro_documento();
   }
   if (l.count() == 0) {
     ajsel = nullptr;

@@ -139,7 +139,7 @@ class TfmCOORD : public tFMBASE {
   // the page "Gráfico" and the selection.
   struct tESTADO {
     std::vector<std::string> linhas;
-    std::vector<int> pagina;  // check boxes, then the two limit lists
+    std::vector<int> pagina;  // display check boxes, then the two limit lists
     int sel = -1;
   };
   tESTADO estado() const;
@@ -214,6 +214,9 @@ class TfmCOORD : public tFMBASE {
   tAJUSTE* ajuste_da_entrada(int i) const;
   // The name of an Apply step: "Aplicar: " and the selected setting's name.
   std::string nome_aplicar() const;
+  // The settings were replaced from outside: the steps are dropped and the
+  // document counts as never saved.
+  void desfazer_outro_documento();
   // Rebuilds the entries and selects entry i.
   void mostra_selecao(int i);
 
