@@ -140,6 +140,18 @@ const QPoint* tCANVASQT::qpoints(const tPOINTI* pts, int count) {
   return pts_.data();
 }
 
+void tCANVASQT::clipchanged() {
+  if (!ready()) return;
+  const tRECTI& c = clip();
+  QRect r;
+  if (!hasclip())
+    p_.setClipping(false);
+  else if (caixa(c.left, c.top, c.right, c.bottom, r))
+    p_.setClipRect(r);
+  else
+    p_.setClipRect(QRect(0, 0, 0, 0));  // an empty box lets nothing through
+}
+
 void tCANVASQT::drawline(tPOINTI from, tPOINTI to) {
   if (!ready()) return;
   usepen();

@@ -64,6 +64,7 @@ class tCANVASQT : public tCANVAS {
 
  protected:
   void drawline(tPOINTI from, tPOINTI to) override;
+  void clipchanged() override;
 
  private:
   bool ready() const;

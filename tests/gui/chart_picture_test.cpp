@@ -15,10 +15,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/chart/canvas_rec.h"
 #include "core/chart/chartx.h"
+#include "core/coordination/coordchart.h"
+#include "core/coordination/prjcoord.h"
 #include "core/curves/elofusivel.h"
 #include "core/curves/freliga.h"
 #include "pasta_telas.h"
@@ -307,3 +311,74 @@ TEST_F(QuadroDoGrafico, ElosFusiveis6K) {
 }
 
 }  // namespace
+
+// The shipped example chart as the window and the export draw it, at its
+// limits and zoomed into 300 A .. 1 kA: no pixel of a setting's colour lies
+// outside the frame while curves do reach it, and no two labels of the
+// settings overlap (their boxes on the recording surface, with exact text
+// metrics).
+TEST(ExemploNoGrafico, CurvasAcabamNaMolduraERotulosNaoSeSobrepoem) {
+  const std::string arq =
+      std::string(TARVINEL_SOURCE_DIR) + "/data/examples/subestacao-23kv-3-trafos.coord";
+  std::unique_ptr<tPRJCOORD> prj = prjcoord_abre(arq);
+  struct tVISTA {
+    const char* nome;
+    double xl, xh;
+    bool toca;  // a coloured curve runs out of the view
+  };
+  const tVISTA vistas[] = {{"limites", 1, 10000, false},
+                           {"300 A a 1 kA", 300, 1000, true},
+                           {"0.5 A a 100 kA", 0.5, 100000, false}};
+  for (const tVISTA& v : vistas) {
+    SCOPED_TRACE(v.nome);
+    tOPCOES_GRAF opt;
+    opt.lim_inf = v.xl;
+    opt.lim_sup = v.xh;
+    QImage img(1024, 768, QImage::Format_RGB32);
+    tCHARTX chart;
+    {
+      QPainter p(&img);
+      p.fillRect(img.rect(), Qt::white);
+      tCANVASQT cv(p, img.width(), img.height());
+      drawcoord(*prj, chart, cv, img.width(), 50, img.height(), opt);
+    }
+    if (std::getenv("TARVINEL_SALVAR_IMAGEM") != nullptr)
+      img.save(tela_teste(QStringLiteral("exemplo_%1.png").arg(v.xl)));
+    std::vector<QRgb> cores;
+    for (const auto& a : prj->ajustes)
+      if (a->visible && a->color != clBlack) cores.push_back(qcolor(a->color).rgb());
+    const QRect jan(static_cast<int>(chart.window.xl), static_cast<int>(chart.window.yl),
+                    static_cast<int>(chart.window.width()),
+                    static_cast<int>(chart.window.height()));
+    int fora = 0, borda = 0;
+    for (int y = 0; y < img.height(); ++y)
+      for (int x = 0; x < img.width(); ++x) {
+        if (std::find(cores.begin(), cores.end(), img.pixel(x, y) | 0xFF000000) == cores.end())
+          continue;
+        if (!jan.contains(x, y)) ++fora;
+        if (jan.contains(x, y) && !jan.adjusted(4, 4, -4, -4).contains(x, y)) ++borda;
+      }
+    EXPECT_EQ(fora, 0) << "pixels of the settings outside the frame";
+    if (v.toca) {
+      EXPECT_GT(borda, 0) << "the curve runs to the frame";
+    }
+
+    tCANVASREC rec(1024, 768);
+    drawcoord(*prj, chart, rec, 1024, 50, 768, opt);
+    std::vector<tRECTI> caixas;
+    for (const tCANVASOP& op : rec.of(tOPKIND::text)) {
+      if (!op.clipped || op.text.empty()) continue;  // the axis, the title, the corner texts
+      const int tw = rec.textwidth(op.text), th = tCANVASREC::kTextHeight;
+      const tPOINTI o = op.pts[0];
+      caixas.push_back(op.font.orientation == 900 ? tRECTI{o.x, o.y - tw, o.x + th, o.y}
+                                                  : tRECTI{o.x, o.y, o.x + tw, o.y + th});
+    }
+    ASSERT_GT(caixas.size(), 4u);
+    for (std::size_t i = 0; i < caixas.size(); ++i)
+      for (std::size_t j = i + 1; j < caixas.size(); ++j) {
+        const tRECTI &a = caixas[i], &b = caixas[j];
+        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+            << "labels " << i << " and " << j;
+      }
+  }
+}

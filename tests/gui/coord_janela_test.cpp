@@ -21,10 +21,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +36,7 @@
 #include "core/coordination/ajuste_cabo.h"
 #include "core/coordination/ajuste_religa.h"
 #include "core/curves/inifile.h"
+#include "core/foundation/arquivo.h"
 #include "core/foundation/estado.h"
 #include "gui/coordination/coordx.h"
 #include "gui/coordination/listaajustes.h"
@@ -164,7 +169,10 @@ TEST_F(tCOORD, MenuAdicionar) {
       {"Texto/Simbolo", "Texto"},
   };
   const QList<QAction*> acoes = w->pmAJUSTE->actions();
-  ASSERT_EQ(acoes.size(), 8);
+  // The eight kinds, then, apart, "Duplicar".
+  ASSERT_EQ(acoes.size(), 10);
+  EXPECT_TRUE(acoes[8]->isSeparator());
+  EXPECT_EQ(acoes[9]->text().toStdString(), "Duplicar");
   for (int tag = 0; tag < 8; ++tag) {
     const auto& [entrada, tipo] = esperado[static_cast<std::size_t>(tag)];
     EXPECT_EQ(acoes[tag]->text().toStdString(), entrada) << "tag " << tag;
@@ -416,10 +424,6 @@ TEST_F(tCOORD, CursoresELeitura) {
             (std::vector<std::string>{"1) Concessionária FASE -", "1) Concessionária NEUTRO t",
                                       "2) Cliente FASE t", "2) Cliente NEUTRO t",
                                       "6) Principal 100K -", "6) Principal 100K-max -"}));
-  w->cbNEUTRO->setChecked(false);
-  mouse(QEvent::MouseButtonPress, a, Qt::LeftButton);
-  EXPECT_EQ(dica().find("NEUTRO"), std::string::npos) << "só as funções mostradas";
-  w->cbNEUTRO->setChecked(true);
 
   // The middle button moves no cursor but writes the lines again.
   w->mmHINT->clear();
@@ -429,6 +433,10 @@ TEST_F(tCOORD, CursoresELeitura) {
             "Cursor B:  0.10s, 1000A\n"
             "Delta   :  0.90s,  900A");
   EXPECT_EQ(w->changed, false);
+  w->cbNEUTRO->setChecked(false);
+  mouse(QEvent::MouseButtonPress, a, Qt::LeftButton);
+  EXPECT_EQ(dica().find("NEUTRO"), std::string::npos) << "só as funções mostradas";
+  w->cbNEUTRO->setChecked(true);
 
   // Drawn only while "Cursor de medição" is checked.
   auto letras = [&] {
@@ -622,4 +630,161 @@ TEST_F(tCOORD, LerArquivoSubstituiAjustes) {
   EXPECT_EQ(dlg->perguntas.size(), 0u);
   EXPECT_EQ(w->selecionado(), 0);
   EXPECT_EQ(w->vlitem.value("Nome"), w->proj->ajustes.Getajustes(0)->caption);
+}
+
+// The view through the chart's own events: the wheel (both axes, Ctrl the
+// current axis, Shift the time axis) keeps the point under the mouse in
+// place, a drag moves the picture with the mouse and leaves cursor A alone,
+// the keys zoom about the middle and "0" goes back to the limits. The
+// readout follows the view; the limits printing uses do not move.
+TEST_F(tCOORD, VistaPorRodaArrastoETeclas) {
+  auto roda = [&](QPointF p, int d, Qt::KeyboardModifiers m) {
+    QWheelEvent ev(p, w->pbCHART->mapToGlobal(p), QPoint(), QPoint(0, d), Qt::NoButton, m,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w->pbCHART, &ev);
+  };
+  auto decadas = [](double lo, double hi) { return std::log10(hi / lo); };
+  struct tCASO {
+    const char* nome;
+    std::function<void(QPointF)> faz;
+    double fx, ft;  // expected change of the current and time spans
+    bool fixo;      // the real point under p stays there (after the drag: under p + (80, 40))
+  };
+  const tCASO casos[] = {
+      {"roda", [&](QPointF p) { roda(p, 120, Qt::NoModifier); }, 1 / 1.25, 1 / 1.25, true},
+      // Out from a view zoomed in: from the limits the time axis is already
+      // at its bound.
+      {"roda para fora",
+       [&](QPointF p) {
+         roda(p, 360, Qt::NoModifier);
+         roda(p, -120, Qt::NoModifier);
+       },
+       1 / (1.25 * 1.25), 1 / (1.25 * 1.25), true},
+      {"Ctrl+roda", [&](QPointF p) { roda(p, 120, Qt::ControlModifier); }, 1 / 1.25, 1, true},
+      {"Shift+roda", [&](QPointF p) { roda(p, 120, Qt::ShiftModifier); }, 1, 1 / 1.25, true},
+      {"arrasto",
+       [&](QPointF p) {
+         mouse(QEvent::MouseButtonPress, p, Qt::LeftButton);
+         for (int k = 1; k <= 4; ++k) {
+           QMouseEvent ev(QEvent::MouseMove, p + QPointF(20 * k, 10 * k),
+                          w->pbCHART->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+           QApplication::sendEvent(w->pbCHART, &ev);
+         }
+         mouse(QEvent::MouseButtonRelease, p + QPointF(80, 40), Qt::LeftButton);
+       },
+       1, 1, true},
+      {"tecla +", [&](QPointF) { QTest::keyClick(w->pbCHART, Qt::Key_Plus); }, 1 / 1.5, 1 / 1.5,
+       false},
+      {"tecla -",
+       [&](QPointF) {
+         for (int k = 0; k < 2; ++k) QTest::keyClick(w->pbCHART, Qt::Key_Plus);
+         QTest::keyClick(w->pbCHART, Qt::Key_Minus);
+       },
+       1 / 1.5, 1 / 1.5, false},
+  };
+  for (const tCASO& c : casos) {
+    reinicia();
+    const QPointF p = pixel(100, 1);
+    const tPOINTX antes = w->cur_med.c1;
+    const tRECTX v0 = w->vista_atual();
+    c.faz(p);
+    const tRECTX v = w->vista_atual();
+    SCOPED_TRACE(c.nome);
+    EXPECT_NEAR(decadas(v.xl, v.xh) / decadas(v0.xl, v0.xh), c.fx, 1e-6);
+    EXPECT_NEAR(decadas(v.yl, v.yh) / decadas(v0.yl, v0.yh), c.ft, 1e-6);
+    const QPointF alvo = std::string(c.nome) == "arrasto" ? p + QPointF(80, 40) : p;
+    if (c.fixo) {
+      // The screen's mapping, as the readout and the hit tests use it.
+      mouse(QEvent::MouseMove, alvo, Qt::NoButton);
+      EXPECT_EQ(w->lbCURSORX->text().toStdString(), "1.00s/100A");
+    }
+    if (std::string(c.nome) == "arrasto") {
+      EXPECT_EQ(w->cur_med.c1.x, antes.x) << "a drag is no click";
+    }
+    // Printing and export keep the limits of the page "Gráfico".
+    EXPECT_EQ(w->opcoes_saida().lim_inf, 1);
+    EXPECT_EQ(w->opcoes_saida().tmp_sup, 100);
+    w->cbVISTA->setChecked(true);
+    EXPECT_EQ(w->opcoes_saida().lim_inf, v.xl);
+    QTest::keyClick(w->pbCHART, Qt::Key_0);
+    EXPECT_EQ(w->vista_atual().xl, 1);
+    EXPECT_EQ(w->vista_atual().yh, 100);
+    EXPECT_EQ(w->changed, w->pilha()->count() > 0) << "only the option is a change";
+  }
+  // The view never leaves its bounds however far the wheel goes.
+  for (int k = 0; k < 40; ++k) roda(pixel(100, 1), -1200, Qt::NoModifier);
+  EXPECT_GE(w->vista_atual().xl, 0.1 * (1 - 1e-9));
+  EXPECT_LE(w->vista_atual().yh, 1000 * (1 + 1e-9));
+}
+
+// Every change is one named step; undo gives back the exact bytes the file
+// would have had before it, redo those after it, and `changed` follows the
+// saved state.
+TEST_F(tCOORD, DesfazerRefazerDevolvemOsBytesDoArquivo) {
+  const std::string arq = QDir::temp().filePath(QStringLiteral("desfazer.coord")).toStdString();
+  auto bytes = [&] {
+    const std::string t = QDir::temp().filePath(QStringLiteral("desfazer-b.coord")).toStdString();
+    w->proj->savetofile(t);
+    return lerbytes(t);
+  };
+  w->savetofile(arq);
+  ASSERT_FALSE(w->changed);
+  struct tCASO {
+    const char* passo;  // the step's name in the menu
+    std::function<void()> faz;
+  };
+  const tCASO casos[] = {
+      {"Aplicar: Cliente 2",
+       [&] {
+         escolhe(1);
+         edita(w->vlITEM, "Nome", "Cliente 2");
+         w->btAPLICAR->click();
+       }},
+      {"Duplicar: Cliente 2", [&] { w->acDUPLICAR->trigger(); }},
+      {"Adicionar: Ponto ANSI",
+       [&] {
+         for (QAction* a : w->pmAJUSTE->actions())
+           if (a->text() == "Ponto ANSI") a->trigger();
+       }},
+      {"Mover: Principal", [&] { w->Image1->click(); }},
+      {"Excluir: Principal", [&] { w->Button3->click(); }},
+      {"Limites do gráfico", [&] { w->cbLIMITE_INF->setCurrentText("30"); }},
+      {"Mostrar legendas no gráfico", [&] { w->cbLEGENDA->setChecked(false); }},
+      {"Aplicar: Informações gerais",
+       [&] {
+         w->ajsel = nullptr;  // what an empty item grid leaves
+         edita(w->vlPROP, "Título", "Outro título");
+         w->btAPLICAR->click();
+       }},
+  };
+  std::vector<std::string> antes;
+  for (const tCASO& c : casos) {
+    antes.push_back(bytes());
+    c.faz();
+    EXPECT_EQ(w->pilha()->undoText().toStdString(), c.passo);
+    EXPECT_TRUE(w->changed) << c.passo;
+  }
+  EXPECT_EQ(w->proj->ajustes.Getajustes(2)->caption, "Cliente 2 (cópia)");
+  const std::string fim = bytes();
+  for (int k = static_cast<int>(std::size(casos)) - 1; k >= 0; --k) {
+    w->desfazer();
+    EXPECT_EQ(bytes(), antes[k]) << "desfeito " << casos[k].passo;
+  }
+  EXPECT_FALSE(w->changed) << "back at the saved file";
+  EXPECT_EQ(bytes(), lerbytes(arq));
+  EXPECT_TRUE(w->cbLEGENDA->isChecked());
+  EXPECT_EQ(w->cbLIMITE_INF->currentText().toStdString(), "1");
+  for (const tCASO& c : casos) {
+    w->refazer();
+    EXPECT_TRUE(w->changed) << c.passo;
+  }
+  EXPECT_EQ(bytes(), fim);
+  // Edits not yet applied are taken in before the undo: redo brings them back.
+  edita(w->vlITEM, "Nome", "Pendente");
+  w->desfazer();
+  EXPECT_NE(w->ajsel->caption, "Pendente");
+  w->refazer();
+  EXPECT_EQ(w->ajsel->caption, "Pendente");
+  EXPECT_EQ(w->acDUPLICAR->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+  EXPECT_GE(w->pilha()->undoLimit(), 100);
 }

@@ -69,7 +69,7 @@ confere "Sobre acima das boas-vindas" "Informações" "$(topo)"
 xdotool key Escape
 sleep 0.5
 
-menu Right Down Return  # "Ferramentas", "Editor de Curvas"
+menu Right Right Down Return  # "Ferramentas" (after "Editar"), "Editor de Curvas"
 espera "Editor de curva personalizada"
 confere "Editor de Curvas acima das boas-vindas" "Editor de curva personalizada" "$(topo)"
 xdotool key Escape

@@ -60,14 +60,14 @@ TEST_F(tJANELATEST, CaptionMenusToolbarAndStatus) {
   EXPECT_EQ(fm->windowTitle(), "Tarvinel 2.0.0");
   QStringList menus;
   for (QAction* a : fm->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, QStringList({"Arquivo", "Ferramentas", "Ajuda"}));
+  EXPECT_EQ(menus, QStringList({"Arquivo", "Editar", "Ferramentas", "Ajuda"}));
   auto* tb = fm->findChild<QToolBar*>("ToolBar1");
   ASSERT_NE(tb, nullptr);
   EXPECT_EQ(tb->iconSize(), QSize(32, 32));
   QStringList botoes;
   for (QAction* a : tb->actions()) botoes << a->objectName();
   EXPECT_EQ(botoes, QStringList({"actionNOVOCALC", "actionNOVOCOORD", "actionOPEN", "actionSAVE",
-                                 "actionSAVEAS", "actionPRINT"}));
+                                 "actionSAVEAS", "actionPRINT", "", "actionUNDO", "actionREDO"}));
   EXPECT_EQ(fm->sbMAIN()->text(), "Tarvinel");
   // A hint reaching the status bar: "$" is a line break.
   QStatusTipEvent dica(QStringLiteral("Primeira linha$segunda linha"));

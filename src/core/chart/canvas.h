@@ -87,6 +87,22 @@ class tCANVAS {
   void setfontorientation(int tenths) { font_.orientation = tenths; }
   void setfontbold(bool bold) { font_.bold = bold; }
 
+  // Clip box: while one is set, nothing is drawn outside the pixels x1..x2-1,
+  // y1..y2-1 (right and bottom edges exclusive, as for rectangle). Setting
+  // or clearing it draws nothing and keeps the pen, brush and font.
+  void setclip(int x1, int y1, int x2, int y2) {
+    clip_ = {x1, y1, x2, y2};
+    hasclip_ = true;
+    clipchanged();
+  }
+  void noclip() {
+    hasclip_ = false;
+    clipchanged();
+  }
+  bool hasclip() const { return hasclip_; }
+  // The clip box as (x1, y1, x2, y2); meaningful only while hasclip().
+  const tRECTI& clip() const { return clip_; }
+
   // Moves the pen without drawing.
   void moveto(int x, int y) { pos_ = {x, y}; }
   // Straight line with the pen from the pen position to (x, y), which becomes
@@ -118,8 +134,12 @@ class tCANVAS {
 
  protected:
   virtual void drawline(tPOINTI from, tPOINTI to) = 0;
+  // The clip box was set or cleared; a surface that can clip applies it.
+  virtual void clipchanged() {}
 
  private:
+  tRECTI clip_;
+  bool hasclip_ = false;
   tPEN pen_;
   tBRUSH brush_;
   tFONT font_;

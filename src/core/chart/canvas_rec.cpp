@@ -34,6 +34,8 @@ tCANVASOP& tCANVASREC::record(tOPKIND kind) {
   op.pen = pen();
   op.brush = brush();
   op.font = font();
+  op.clipped = hasclip();
+  if (op.clipped) op.clip = clip();
   return op;
 }
 

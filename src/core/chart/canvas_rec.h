@@ -34,6 +34,9 @@ struct tCANVASOP {
   tPEN pen;
   tBRUSH brush;
   tFONT font;
+  // The surface's clip box at the time; none when clipped is false.
+  bool clipped = false;
+  tRECTI clip;
 };
 
 class tCANVASREC : public tCANVAS {

@@ -47,28 +47,46 @@ void tCHARTX::setwh(int nw, int nh, int folga) {
   window.yh = h - folga;
 }
 
+const tCHARTX::tMAPA& tCHARTX::mapa() const {
+  const bool igual = mapa_.ok && mapa_.lim.xl == limites.xl && mapa_.lim.xh == limites.xh &&
+                     mapa_.lim.yl == limites.yl && mapa_.lim.yh == limites.yh &&
+                     mapa_.win.xl == window.xl && mapa_.win.xh == window.xh &&
+                     mapa_.win.yl == window.yl && mapa_.win.yh == window.yh;
+  if (!igual) {
+    mapa_.lim = limites;
+    mapa_.win = window;
+    mapa_.dx = std::log10(limites.xh / limites.xl);
+    mapa_.dy = std::log10(limites.yh / limites.yl);
+    mapa_.ok = true;
+  }
+  return mapa_;
+}
+
 tPOINTX tCHARTX::rl2px(tPOINTX rl) const {
   if (std::isnan(rl.x) || std::isnan(rl.y)) return {NAN, NAN};
   if (rl.x <= 0 || rl.y <= 0) return {0, 0};
+  const tMAPA& m = mapa();
   const double W = window.width();
   const double H = window.height();
   tPOINTX px;
-  px.x = std::log10(rl.x / limites.xl) / std::log10(limites.xh / limites.xl) * (W - 1) + window.xl;
-  const double py =
-      std::log10(rl.y / limites.yl) / std::log10(limites.yh / limites.yl) * (H - 1) + window.yl;
+  px.x = std::log10(rl.x / limites.xl) / m.dx * (W - 1) + window.xl;
+  const double py = std::log10(rl.y / limites.yl) / m.dy * (H - 1) + window.yl;
   px.y = h - py - 1;
   return px;
 }
 
-tPOINTX tCHARTX::px2rl(tPOINTX px) const {
+double tCHARTX::px2rlx(double pxx) const {
   const double W = window.width();
+  return limites.xl * std::pow(10.0, mapa().dx * (pxx - window.xl) / (W - 1));
+}
+
+tPOINTX tCHARTX::px2rl(tPOINTX px) const {
+  const tMAPA& m = mapa();
   const double H = window.height();
   const double yy = h - px.y - 1;
   tPOINTX rl;
-  rl.x = limites.xl *
-         std::pow(10.0, std::log10(limites.xh / limites.xl) * (px.x - window.xl) / (W - 1));
-  rl.y =
-      limites.yl * std::pow(10.0, std::log10(limites.yh / limites.yl) * (yy - window.yl) / (H - 1));
+  rl.x = px2rlx(px.x);
+  rl.y = limites.yl * std::pow(10.0, m.dy * (yy - window.yl) / (H - 1));
   return rl;
 }
 
@@ -118,17 +136,147 @@ void tCHARTX::pushline(tPOINTX rl) {
   marca(rl);
 }
 
+namespace {
+
+// Cuts the segment a-b to the box (Liang-Barsky); false when nothing is left.
+bool cortasegmento(double x0, double y0, double x1, double y1, const tRECTX& c, tPOINTX& a,
+                   tPOINTX& b) {
+  double t0 = 0, t1 = 1;
+  const double dx = x1 - x0, dy = y1 - y0;
+  const double p[4] = {-dx, dx, -dy, dy};
+  const double q[4] = {x0 - c.xl, c.xh - x0, y0 - c.yl, c.yh - y0};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
+    if (t0 > t1) return false;
+  }
+  a = {x0 + t0 * dx, y0 + t0 * dy};
+  b = {x0 + t1 * dx, y0 + t1 * dy};
+  return true;
+}
+
+tPOINTI arredonda(tPOINTX p) {
+  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
+}
+
+}  // namespace
+
+namespace {
+
+// Squared distance of p from the segment a-b, in pixels.
+double dist2(tPOINTI p, tPOINTI a, tPOINTI b) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l2 = dx * dx + dy * dy;
+  double t = l2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l2 : 0;
+  t = std::clamp(t, 0.0, 1.0);
+  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
+  return ex * ex + ey * ey;
+}
+
+// Leaves out the points of pts[0..n) that lie within half a pixel of the
+// line through the points kept around them (Douglas-Peucker), so the stroke
+// covers the same pixels with far fewer joins. Returns the new count; the
+// first and last points always stay.
+int simplifica(tPOINTI* pts, int n, std::vector<int>& pilha, std::vector<char>& fica) {
+  if (n <= 2) return n;
+  constexpr double kTOL2 = 0.25;  // half a pixel, squared
+  fica.assign(static_cast<std::size_t>(n), 0);
+  fica[0] = fica[n - 1] = 1;
+  pilha.clear();
+  pilha.push_back(0);
+  pilha.push_back(n - 1);
+  while (!pilha.empty()) {
+    const int b = pilha.back();
+    pilha.pop_back();
+    const int a = pilha.back();
+    pilha.pop_back();
+    double pior = kTOL2;
+    int k = -1;
+    for (int i = a + 1; i < b; ++i) {
+      const double d = dist2(pts[i], pts[a], pts[b]);
+      if (d > pior) {
+        pior = d;
+        k = i;
+      }
+    }
+    if (k < 0) continue;
+    fica[k] = 1;
+    pilha.push_back(a);
+    pilha.push_back(k);
+    pilha.push_back(k);
+    pilha.push_back(b);
+  }
+  int m = 0;
+  for (int i = 0; i < n; ++i)
+    if (fica[i]) pts[m++] = pts[i];
+  return m;
+}
+
+}  // namespace
+
+void tCHARTX::desenhapoli(tPOINTI* pts, int n) {
+  if (recorte) n = simplifica(pts, n, pilha_, fica_);
+  canvas->polyline(pts, n);
+  if (canvas->pen().style != tPENSTYLE::dash) return;
+  for (int k = 0; k < linhafina; ++k) {
+    for (int i = 0; i < n; ++i)
+      if (pts[i].x < INT_MAX) ++pts[i].x;
+    canvas->polyline(pts, n);
+  }
+}
+
 void tCHARTX::flushline() {
   const int n = std::min<int>(linecount, kLineBuf);
   linecount = 0;
   if (n <= 0 || canvas == nullptr) return;
-  canvas->polyline(linebuf.data(), n);
-  if (canvas->pen().style != tPENSTYLE::dash) return;
-  for (int k = 0; k < linhafina; ++k) {
-    for (int i = 0; i < n; ++i)
-      if (linebuf[i].x < INT_MAX) ++linebuf[i].x;
-    canvas->polyline(linebuf.data(), n);
+  if (!recorte) {
+    desenhapoli(linebuf.data(), n);
+    return;
   }
+  // The window widened by the thickest pen and the dashed shifts, so that the
+  // surface's clip box, not this cut, makes the edge.
+  const double m = std::max(linhagrossa, linhafina) + linhafina + 4;
+  const tRECTX c{window.xl - m, window.xh + m, window.yl - m, window.yh + m};
+  std::vector<tPOINTI>& pedaco = pedaco_;
+  pedaco.clear();
+  auto solta = [&] {
+    if (pedaco.size() >= 2) desenhapoli(pedaco.data(), static_cast<int>(pedaco.size()));
+    pedaco.clear();
+  };
+  auto dentro = [&](tPOINTI p) { return p.x >= c.xl && p.x <= c.xh && p.y >= c.yl && p.y <= c.yh; };
+  if (n == 1) {
+    if (dentro(linebuf[0])) desenhapoli(linebuf.data(), 1);
+    return;
+  }
+  for (int i = 1; i < n; ++i) {
+    const tPOINTI p0 = linebuf[i - 1], p1 = linebuf[i];
+    if (dentro(p0) && dentro(p1)) {
+      if (pedaco.empty()) pedaco.push_back(p0);
+      pedaco.push_back(p1);
+      continue;
+    }
+    tPOINTX a, b;
+    if (!cortasegmento(p0.x, p0.y, p1.x, p1.y, c, a, b)) {
+      solta();
+      continue;
+    }
+    const tPOINTI ia = dentro(p0) ? p0 : arredonda(a);
+    const tPOINTI ib = dentro(p1) ? p1 : arredonda(b);
+    if (pedaco.empty() || !(pedaco.back() == ia)) {
+      solta();
+      pedaco.push_back(ia);
+    }
+    pedaco.push_back(ib);
+    if (!dentro(p1)) solta();
+  }
+  solta();
 }
 
 void tCHARTX::puttext(double x, double y, const std::string& s, int al, bool rlorpx) {
@@ -154,7 +302,25 @@ void tCHARTX::puttext(double x, double y, const std::string& s, int al, bool rlo
     default:
       break;
   }
-  canvas->textout(pix(p.x), pix(p.y), s);
+  const int ix = pix(p.x), iy = pix(p.y);
+  const int ori = canvas->font().orientation;
+  if (!juntarotulos || (ori != 0 && ori != 900)) {
+    canvas->textout(ix, iy, s);
+    return;
+  }
+  tROTULO r;
+  r.x = ix;
+  r.y = iy;
+  const int itw = static_cast<int>(tw), ith = static_cast<int>(th);
+  // Upright: the box right and down of the corner; running upwards: the text
+  // turns about its corner, so the box lies right of it and above.
+  r.caixa = ori == 0 ? tRECTI{ix, iy, ix + itw, iy + ith} : tRECTI{ix, iy - itw, ix + ith, iy};
+  r.texto = s;
+  r.font = canvas->font();
+  r.brush = canvas->brush();
+  r.grupo = grupo;
+  r.fixo = rotulofixo;
+  rotulos_.push_back(std::move(r));
 }
 
 void tCHARTX::circle(tPOINTX rlc, double r) {
@@ -175,24 +341,52 @@ void tCHARTX::defaultpen() {
   canvas->setfontbold(true);
 }
 
+namespace {
+
+// A grid line of a range under two decades that is labelled too.
+bool sublinha(double b) {
+  return b == 2 || b == 3 || b == 5;
+}
+
+// Less than two decades between the limits.
+bool faixacurta(double lo, double hi) {
+  return lo > 0 && hi > lo && std::log10(hi / lo) < 2 - 1e-9;
+}
+
+// A time as the axis writes it: as many decimals as its first digit needs
+// ("0.01s", "0.3s", "2s", "300s").
+std::string textotempo(double s) {
+  int dec = 0;
+  while (dec < 6 && std::fabs(s * std::pow(10.0, dec) - std::round(s * std::pow(10.0, dec))) >
+                        1e-9 * std::pow(10.0, dec))
+    ++dec;
+  if (dec == 0) return fmt::sprintf("%ds", trunca(std::round(s)));
+  return fmt::sprintf("%.*fs", dec, s);
+}
+
+}  // namespace
+
 void tCHARTX::currentgrid() {
   const double xl = limites.xl;
   const double xh = limites.xh;
   if (!(std::isfinite(xl) && std::isfinite(xh) && xl > 0 && xh >= xl)) return;
+  const bool sub = subrotulos && faixacurta(xl, xh);
   // b: leading digit of the integer part of the lower limit (0 below 1 A).
   double b = std::trunc(xl);
   while (b >= 10) b = std::trunc(b / 10);
   int q = static_cast<int>(std::trunc(std::log10(xl)));
   if (printing) canvas->setpenwidth(2);
   double s = std::pow(10.0, q) * b;
+  int fimrotulo = INT_MIN;  // right edge of the last label written
   for (int n = 0; n < kMaxGridLines; ++n) {
     canvas->setpencolor(b == 1 ? clBlack : clGrade);
-    // With a lower limit below 1 A the walk starts at 0, which has no place.
-    if (s > 0) {
+    // With a lower limit below 1 A the walk starts at 0, which has no place;
+    // a lower limit between two lines starts it left of the window.
+    if (s > 0 && s >= xl * (1 - 1e-12)) {
       moveto(s, limites.yl);
       lineto(s, limites.yh);
       const tPOINTX p = rl2px(s, limites.yl);
-      if (b == 1 && !isnanpt(p)) {
+      if ((b == 1 || (sub && sublinha(b))) && !isnanpt(p)) {
         double v = s;
         if (curveditor) v *= mul_vis;
         std::string txt;
@@ -200,10 +394,17 @@ void tCHARTX::currentgrid() {
           txt = fmt::sprintf("%d", trunca(v));
         else if (v >= 1000)
           txt = fmt::sprintf("%dkA", trunca(v / 1000));
-        else
+        else if (v >= 1)
           txt = fmt::sprintf("%dA", trunca(v));
+        else
+          txt = fmt::sprintf("%gA", v);
         const double tw = canvas->textwidth(txt);
-        canvas->textout(pix(p.x - tw / 2), pix(p.y + 10), txt);
+        const int x = pix(p.x - tw / 2);
+        const int gap = canvas->textwidth("a");
+        if (b == 1 || x > fimrotulo + gap) {
+          canvas->textout(x, pix(p.y + 10), txt);
+          fimrotulo = x + static_cast<int>(tw);
+        }
       }
     }
     b += 1;
@@ -212,34 +413,55 @@ void tCHARTX::currentgrid() {
       ++q;
     }
     s = std::pow(10.0, q) * b;
-    if (!(s <= xh)) break;
+    if (!(s <= xh * (1 + 1e-12))) break;
   }
 }
 
 void tCHARTX::timegrid() {
+  const double yl = limites.yl;
   const double yh = limites.yh;
   if (std::isnan(yh) || std::isinf(yh)) return;
-  // The time grid always starts at 0.01 s and ends at the first line at or
+  const bool sub = subrotulos && faixacurta(yl, yh);
+  // The time grid starts at 0.01 s (or, for a range starting higher, at the
+  // last line at or below its lower limit) and ends at the first line at or
   // above the upper limit.
   int i = 1;
   int q = 0;
+  if (std::isfinite(yl) && yl > 0.01) {
+    q = static_cast<int>(std::floor(std::log10(yl / 0.01) + 1e-12));
+    i = static_cast<int>(std::floor(yl / (std::pow(10.0, q) / 100) + 1e-9));
+    i = std::clamp(i, 1, 9);
+  }
+  int fimrotulo = INT_MAX;  // top edge of the last label written
   for (int n = 0; n < kMaxGridLines; ++n) {
     const double s = std::pow(10.0, q) * i / 100;
+    const bool nafaixa = s >= yl * (1 - 1e-12) && s <= yh * (1 + 1e-12);
+    // Below the lower limit nothing is drawn; above the upper one only the
+    // last line, and not when curves are cut at the frame.
+    const bool desenha = !(s < yl * (1 - 1e-12)) && (nafaixa || !recorte);
     canvas->setpencolor(i == 1 ? clBlack : clGrade);
-    moveto(limites.xl, s);
-    lineto(limites.xh, s);
+    if (desenha) {
+      moveto(limites.xl, s);
+      lineto(limites.xh, s);
+    }
     const tPOINTX p = rl2px(limites.xl, s);
-    if (i == 1 && !isnanpt(p)) {
+    if (desenha && (i == 1 || (sub && sublinha(i) && nafaixa)) && !isnanpt(p)) {
       std::string txt;
-      if (q == 0)
+      if (q == 0 && i == 1)
         txt = "0.01s";
-      else if (q == 1)
+      else if (q == 1 && i == 1)
         txt = "0.1s";
-      else
+      else if (i == 1)
         txt = fmt::sprintf("%ds", trunca(s));
+      else
+        txt = textotempo(s);
       const double tw = canvas->textwidth(txt);
       const double th = canvas->textheight(txt);
-      canvas->textout(pix(p.x - tw - 5), pix(p.y - th / 2), txt);
+      const int y = pix(p.y - th / 2);
+      if (i == 1 || y + static_cast<int>(th) < fimrotulo) {
+        canvas->textout(pix(p.x - tw - 5), y, txt);
+        fimrotulo = y;
+      }
     }
     ++i;
     if (i == 10) {
@@ -247,6 +469,143 @@ void tCHARTX::timegrid() {
       ++q;
     }
     if (!(s < yh)) break;
+  }
+}
+
+void tCHARTX::poerotulos() {
+  std::vector<tROTULO> rot = std::move(rotulos_);
+  rotulos_.clear();
+  if (canvas == nullptr || rot.empty()) return;
+  const tRECTI jan{pix(window.xl), pix(window.yl), pix(window.xh), pix(window.yh)};
+  auto cruza = [](const tRECTI& a, const tRECTI& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+  };
+  auto desloca = [](tRECTI r, int dx, int dy) {
+    return tRECTI{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+  };
+  // Blocks: the lines of one item written one under the other move as one.
+  struct tBLOCO {
+    int de, ate;  // labels [de, ate)
+    tRECTI caixa;
+    int dx = 0, dy = 0;
+  };
+  std::vector<tBLOCO> blocos;
+  for (int k = 0; k < static_cast<int>(rot.size()); ++k) {
+    const tRECTI& c = rot[k].caixa;
+    if (!blocos.empty()) {
+      tBLOCO& u = blocos.back();
+      const tROTULO& ant = rot[k - 1];
+      const bool empilha = ant.grupo == rot[k].grupo && ant.fixo == rot[k].fixo &&
+                           ant.font.orientation == 0 && rot[k].font.orientation == 0 &&
+                           std::abs(c.top - ant.caixa.bottom) <= 2 && c.left < ant.caixa.right &&
+                           ant.caixa.left < c.right;
+      if (empilha) {
+        u.ate = k + 1;
+        u.caixa = {std::min(u.caixa.left, c.left), std::min(u.caixa.top, c.top),
+                   std::max(u.caixa.right, c.right), std::max(u.caixa.bottom, c.bottom)};
+        continue;
+      }
+    }
+    blocos.push_back({k, k + 1, c});
+  }
+  // Fixed labels are placed first, where they are.
+  std::vector<tRECTI> postos;
+  postos.reserve(blocos.size());
+  for (const tBLOCO& b : blocos)
+    if (rot[b.de].fixo) postos.push_back(b.caixa);
+  std::vector<tRECTI> perto;
+  std::vector<int> passos;
+  for (tBLOCO& b : blocos) {
+    if (rot[b.de].fixo) continue;
+    // A label running over the frame comes inside first, where it fits,
+    // when its point is inside; one whose point is outside stays cut.
+    const int mx = (b.caixa.left + b.caixa.right) / 2, my = (b.caixa.top + b.caixa.bottom) / 2;
+    const bool nojan = mx >= jan.left && mx < jan.right && my >= jan.top && my < jan.bottom;
+    if (nojan && b.caixa.right - b.caixa.left <= jan.right - jan.left && b.caixa.left < jan.right &&
+        jan.left < b.caixa.right) {
+      if (b.caixa.left < jan.left) b.dx = jan.left - b.caixa.left + linhagrossa;
+      if (b.caixa.right > jan.right) b.dx = jan.right - b.caixa.right - linhagrossa;
+    }
+    if (nojan && b.caixa.bottom - b.caixa.top <= jan.bottom - jan.top && b.caixa.top < jan.bottom &&
+        jan.top < b.caixa.bottom) {
+      if (b.caixa.top < jan.top) b.dy = jan.top - b.caixa.top + linhagrossa;
+      if (b.caixa.bottom > jan.bottom) b.dy = jan.bottom - b.caixa.bottom - linhagrossa;
+    }
+    const tRECTI r = desloca(b.caixa, b.dx, b.dy);
+    const int dx0 = b.dx, dy0 = b.dy;
+    bool livre = true;
+    for (const tRECTI& p : postos)
+      if (cruza(r, p)) {
+        livre = false;
+        break;
+      }
+    if (!livre) {
+      const bool dentro =
+          r.top >= jan.top && r.bottom <= jan.bottom && r.left >= jan.left && r.right <= jan.right;
+      // Vertically: only the boxes sharing columns with it can be in the way.
+      for (int eixo = 0; eixo < 2 && !livre; ++eixo) {
+        perto.clear();
+        for (const tRECTI& p : postos) {
+          const bool partilha = eixo == 0 ? (p.left < r.right && r.left < p.right)
+                                          : (p.top < r.bottom && r.top < p.bottom);
+          if (partilha) perto.push_back(p);
+        }
+        passos.clear();
+        for (const tRECTI& p : perto) {
+          if (eixo == 0) {
+            passos.push_back(p.top - r.bottom - 1);
+            passos.push_back(p.bottom - r.top + 1);
+          } else {
+            passos.push_back(p.left - r.right - 1);
+            passos.push_back(p.right - r.left + 1);
+          }
+        }
+        std::sort(passos.begin(), passos.end(), [](int a, int c) {
+          return std::abs(a) < std::abs(c) || (std::abs(a) == std::abs(c) && a < c);
+        });
+        for (int d : passos) {
+          const int dx = eixo == 1 ? d : 0, dy = eixo == 0 ? d : 0;
+          const tRECTI m = desloca(r, dx, dy);
+          if (dentro && (m.top < jan.top || m.bottom > jan.bottom || m.left < jan.left ||
+                         m.right > jan.right))
+            continue;
+          bool ok = true;
+          for (const tRECTI& p : perto)
+            if (cruza(m, p)) {
+              ok = false;
+              break;
+            }
+          if (!ok) continue;
+          b.dx = dx0 + dx;
+          b.dy = dy0 + dy;
+          livre = true;
+          break;
+        }
+      }
+    }
+    postos.push_back(desloca(b.caixa, b.dx, b.dy));
+  }
+  for (const tBLOCO& b : blocos) {
+    if (b.dx != 0 || b.dy != 0) {
+      // The leader: from the centre of where the block was to the nearest
+      // point of where it is.
+      const tRECTI m = desloca(b.caixa, b.dx, b.dy);
+      const int cx = (b.caixa.left + b.caixa.right) / 2;
+      const int cy = (b.caixa.top + b.caixa.bottom) / 2;
+      const int px = std::clamp(cx, m.left, m.right - 1);
+      const int py = std::clamp(cy, m.top, m.bottom - 1);
+      if (px != cx || py != cy) {
+        canvas->setpen(tPEN{1, rot[b.de].font.color, tPENSTYLE::solid, tPENMODE::copy});
+        canvas->moveto(cx, cy);
+        canvas->lineto(px, py);
+      }
+    }
+    for (int k = b.de; k < b.ate; ++k) {
+      const tROTULO& r = rot[k];
+      canvas->setfont(r.font);
+      canvas->setbrush(r.brush);
+      canvas->textout(r.x + b.dx, r.y + b.dy, r.texto);
+    }
   }
 }
 

@@ -62,6 +62,22 @@ class tCHARTX {
   // with a place on the axes), and every point an item marks, is appended
   // here in drawing order. Not owned; null while nobody listens.
   std::vector<tPOINTX>* registro = nullptr;
+  // Set: when the current or time range spans less than two decades, the
+  // grid lines at 2, 3 and 5 x 10^n are labelled too ("200A", "0.3s"), each
+  // label left out where it would touch its neighbour.
+  bool subrotulos = false;
+  // Set: polylines are cut at the plot window (a few pixels outside the
+  // frame), so far-away parts of a curve cost nothing to draw, and points
+  // within half a pixel of the line through their neighbours are left out,
+  // so the stroke covers the same pixels with far fewer joins. The
+  // surface's own clip box does the exact cut.
+  bool recorte = false;
+  // Set: textout does not draw but collects the text as a label for
+  // poerotulos. Labels drawn by one item carry `grupo`; a label collected
+  // while `rotulofixo` is set stays where it is and others keep clear of it.
+  bool juntarotulos = false;
+  int grupo = 0;
+  bool rotulofixo = false;
 
   tCHARTX();
 
@@ -76,6 +92,8 @@ class tCHARTX {
   // Pixel to real, the exact inverse of rl2px, without guards.
   tPOINTX px2rl(tPOINTX px) const;
   tPOINTX px2rl(double pxx, double pxy) const { return px2rl(tPOINTX{pxx, pxy}); }
+  // The current of px2rl alone (sampling a curve across the columns).
+  double px2rlx(double pxx) const;
 
   void moveto(tPOINTX rl);
   void moveto(double rlx, double rly) { moveto(tPOINTX{rlx, rly}); }
@@ -123,18 +141,52 @@ class tCHARTX {
   // brush clear and the pen linhafina wide.
   void repaint();
 
+  // The collected labels moved apart and drawn, then forgotten. Texts of one
+  // item stacked line under line move together. A label whose box overlaps
+  // one already placed moves by the least distance that frees it, vertically
+  // first, then horizontally, staying inside the plot window (a label running
+  // over the frame from a point inside comes inside first); where nothing
+  // is free it stays. A moved label gets a thin leader line in its colour
+  // from its point (the centre of where it was) to its box. Upright texts
+  // and texts running upwards are placed; other orientations are drawn as
+  // they are.
+  void poerotulos();
+
   // A pixel value as the surface gets it: truncated towards zero, clamped to
   // +-kPixMax; NaN gives 0 (callers skip NaN points before).
   static int pix(double v);
 
  private:
+  // The decades of the two axes, kept while the limits and window stay.
+  struct tMAPA {
+    tRECTX lim, win;
+    double dx = 0, dy = 0;
+    bool ok = false;
+  };
+  const tMAPA& mapa() const;
+  mutable tMAPA mapa_;
+  struct tROTULO {
+    tRECTI caixa;      // pixels the text covers, right and bottom exclusive
+    int x = 0, y = 0;  // where textout puts it
+    std::string texto;
+    tFONT font;
+    tBRUSH brush;
+    int grupo = 0;
+    bool fixo = false;
+  };
   void puttext(double x, double y, const std::string& s, int al, bool rlorpx);
+  // One polyline and, for a dashed pen, its shifted copies; shifts pts.
+  void desenhapoli(tPOINTI* pts, int n);
   void currentgrid();
   void timegrid();
 
   // False after a moveto to a point without a place: the next lineto then
   // only moves, instead of drawing from a stale pen position.
   bool haspos_ = true;
+  std::vector<tROTULO> rotulos_;
+  std::vector<tPOINTI> pedaco_;  // reused by the cut of flushline
+  std::vector<int> pilha_;       // and by the thinning of its polylines
+  std::vector<char> fica_;
 };
 
 }  // namespace tarvinel

@@ -19,7 +19,11 @@ namespace {
 // (a painter on a widget, an image, a page) usually dies right after.
 struct tSOLTACANVAS {
   tCHARTX& chart;
-  ~tSOLTACANVAS() { chart.canvas = nullptr; }
+  ~tSOLTACANVAS() {
+    chart.canvas = nullptr;
+    chart.juntarotulos = false;
+    chart.rotulofixo = false;
+  }
 };
 
 // Rows the settings text leaves out: they say how the setting looks, not how
@@ -49,6 +53,10 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
 
   chart.limites.xl = opt.lim_inf;
   chart.limites.xh = opt.lim_sup;
+  chart.limites.yl = opt.tmp_inf;
+  chart.limites.yh = opt.tmp_sup;
+  chart.subrotulos = true;
+  chart.recorte = true;
   chart.tra_cur = !opt.linha;
   chart.limpafundo = opt.limpafundo;
   chart.linhafina = opt.linhafina;
@@ -74,6 +82,9 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   chart.defaultpen();
   chart.repaint();
 
+  const tRECTI jan = chart.window.asrect();
+  canvas.setclip(jan.left, jan.top, jan.right, jan.bottom);
+  chart.juntarotulos = true;
   int seq = 0;
   for (const auto& a : prj.ajustes) {
     a->seq = ++seq;
@@ -84,9 +95,16 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
     }
     chart.defaultpen();
     canvas.setfontcolor(a->color);
+    chart.grupo = seq;
+    // A text setting is where the user put it: the other labels keep clear.
+    chart.rotulofixo = dynamic_cast<tAJUSTE_TEXTO*>(a.get()) != nullptr;
     a->drawto(chart);
   }
-  drawverif(chart, verifica(prj, opt.lim_sup));
+  chart.rotulofixo = false;
+  chart.grupo = seq + 1;
+  drawverif(chart, verifica(prj, opt.lim_verif > 0 ? opt.lim_verif : opt.lim_sup));
+  chart.juntarotulos = false;
+  chart.poerotulos();
 
   chart.defaultpen();
   canvas.setfontorientation(900);
@@ -96,7 +114,11 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   chart.textout(chart.limites.xl, chart.limites.yl, site_contato, 101, true);
 
   chart.defaultpen();
-  if (opt.cursor && cursores != nullptr) cursores->drawto(chart);
+  if (opt.cursor && cursores != nullptr) {
+    canvas.setclip(jan.left, jan.top, jan.right, jan.bottom);
+    cursores->drawto(chart);
+  }
+  canvas.noclip();
 }
 
 std::string textoajustes(const tPRJCOORD& prj) {

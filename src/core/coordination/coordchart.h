@@ -29,6 +29,12 @@ struct tOPCOES_GRAF {
   bool cursor = false;     // draw the measuring cursors
   double lim_inf = 1;      // lowest current shown, A
   double lim_sup = 10000;  // highest current shown, A (the window's list is in kA)
+  double tmp_inf = 0.01;   // shortest time shown, s
+  double tmp_sup = 100;    // longest time shown, s
+  // Highest current of the checks on a chart without a short-circuit marker;
+  // 0: lim_sup. A zoomed view keeps the chart's limit here, so zooming never
+  // changes a verdict.
+  double lim_verif = 0;
   // Surface settings: the screen and the image clear the background and draw
   // 1 and 3 pixel lines; the printer leaves the paper and draws 5 and 20.
   bool limpafundo = true;
@@ -38,7 +44,7 @@ struct tOPCOES_GRAF {
 
 // Draws the chart of prj on canvas, w by h pixels with margin folga.
 //
-// In order: the current limits and the line style from opt; size and the
+// In order: the current and time limits and the line style from opt; size and the
 // "Tahoma" 10 font; the legend/phase/neutral switches from opt, except while
 // `printing` is set (the print step has set them on the chart); the title,
 // background and grid; every setting numbered by its 1-based position in
@@ -48,6 +54,12 @@ struct tOPCOES_GRAF {
 // (drawverif); the version line and the maker's site upright at the
 // lower-left corner; then the cursors when opt.cursor is set and cursores is
 // given.
+//
+// Everything the settings and the cursors draw is clipped to the plot window
+// (the frame): curves end at it. The labels the settings write are collected
+// and placed apart in one step after the last setting (tCHARTX::poerotulos);
+// the labels of text settings stay where the user put them. The grid labels
+// the 2, 3 and 5 lines of ranges under two decades.
 //
 // The chart keeps the size, window and limits of this drawing (the mouse
 // readout maps pixels with them); its canvas pointer is cleared on return,

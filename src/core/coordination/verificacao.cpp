@@ -361,9 +361,9 @@ void drawverif(tCHARTX& chart, const tRESULTADOVERIF& r) {
   if (cv == nullptr) return;
   const tRECTX& lim = chart.limites;
   auto no_grafico = [&lim](double t) { return std::clamp(t, lim.yl, lim.yh); };
-  // Labels of failures at the same place (phase and neutral of one pair)
-  // go one under the other instead of over each other.
-  std::vector<tPOINTX> rotulos;
+  // Each failure's label is a label of its own for the chart's placement
+  // step, which moves it off the others.
+  const int grupo0 = chart.grupo;
   for (const tVERIFICACAO& v : r.itens) {
     if (v.ok || !(v.neutro ? chart.show_neutro : chart.show_fase)) continue;
     if (!(v.corrente >= lim.xl && v.corrente <= lim.xh)) continue;
@@ -383,19 +383,10 @@ void drawverif(tCHARTX& chart, const tRESULTADOVERIF& r) {
     tPOINTX p = chart.rl2px(v.corrente, std::max(t0, t1));
     p.x += 2 * raio;
     const std::string texto = fmt::sprintf("%.3f s", v.margem);
-    const double th = cv->textheight(texto);
-    const double tw = cv->textwidth(texto);
-    for (bool sobre = true; sobre;) {
-      sobre = false;
-      for (const tPOINTX& q : rotulos)
-        if (std::fabs(q.x - p.x) < tw && std::fabs(q.y - p.y) < th) {
-          p.y = q.y + th;
-          sobre = true;
-        }
-    }
-    rotulos.push_back(p);
+    ++chart.grupo;
     chart.textout(p.x, p.y, texto, 0, false);
   }
+  chart.grupo = grupo0;
   chart.defaultpen();
 }
 

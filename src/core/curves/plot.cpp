@@ -63,7 +63,7 @@ bool amostra(const tFRELIGA& f, const tCHARTX& chart, double fator, int k, int* 
              tPOINTX* s, bool* fim) {
   const double W = chart.window.width();
   const double x = W * k / kAmostras + chart.window.xl;
-  const double Ichart = chart.px2rl(x, 1).x;
+  const double Ichart = chart.px2rlx(x);
   // The function works in its own currents; the sample stands at the chart's.
   const double I = Ichart / fator;
   if (!std::isfinite(I)) return false;

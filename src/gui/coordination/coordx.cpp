@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -103,6 +104,7 @@ TfmCOORD::TfmCOORD() : proj(std::make_unique<tPRJCOORD>()) {
 
   criacontroles();
   criamenu();
+  criaedicao();
 
   pcMAIN->setCurrentIndex(0);
   showitens(false);
@@ -113,6 +115,7 @@ TfmCOORD::~TfmCOORD() {
   // Signals the controls may still send while they go (a view losing its
   // rows) find no selection and no drawing to do.
   ajsel = nullptr;
+  if (pilha_ != nullptr) pilha_->disconnect(this);
   if (pbCHART != nullptr) {
     pbCHART->desenha = nullptr;
     pbCHART->clique = nullptr;
@@ -214,6 +217,9 @@ void TfmCOORD::criacontroles() {
       "definir o ponto B."));
   cbLINHA = caixa("cbLINHA", "Curva de FASE pontilhada", false);
   cbLINHA->setToolTip(QStringLiteral("Define tipo de traçado da curva de FASE/NEUTRO"));
+  cbVISTA = caixa("cbVISTA", "Imprimir vista atual", false);
+  cbVISTA->setToolTip(QStringLiteral(
+      "Imprime e exporta a imagem com o zoom da tela em vez dos limites do gráfico."));
   auto* limites = new QHBoxLayout;
   auto* lbLIM = new QLabel(QStringLiteral("Lmites do gráfico:"), pgGRAF);
   lbLIM->setToolTip(QStringLiteral("Faixa de corrente a ser exibida no gráfico"));
@@ -336,9 +342,18 @@ void TfmCOORD::criacontroles() {
   vlPROP->installEventFilter(new tTECLAS(vlPROP, [this] { btAPLICAR->setEnabled(true); }));
 
   for (QCheckBox* c : {cbLEGENDA, cbFASE, cbNEUTRO, cbCURSOR, cbLINHA})
-    connect(c, &QCheckBox::toggled, this, [this] { redesenha(); });
-  connect(cbLIMITE_INF, &QComboBox::currentIndexChanged, this, [this] { redesenha(); });
-  connect(cbLIMITE_SUP, &QComboBox::currentIndexChanged, this, [this] { redesenha(); });
+    connect(c, &QCheckBox::toggled, this, [this, c] {
+      redesenha();
+      registra(c->text().toStdString());
+    });
+  // "Imprimir FASE/NEUTRO separadamente" and "Imprimir vista atual" say how
+  // to print, not what the chart is: no undo steps.
+  // New limits: the view goes back to them.
+  for (QComboBox* c : {cbLIMITE_INF, cbLIMITE_SUP})
+    connect(c, &QComboBox::currentIndexChanged, this, [this] {
+      vista_limites();
+      registra("Limites do gráfico");
+    });
 }
 
 void TfmCOORD::criamenu() {
@@ -382,7 +397,12 @@ void TfmCOORD::getprop() {
   getprojeto();
   // Edits of the selected setting still waiting for Apply belong to the
   // document as the user sees it: saving takes them in as Apply would.
-  if (btAPLICAR->isEnabled()) aplicaitem();
+  if (btAPLICAR->isEnabled()) {
+    aplicaitem();
+    registra(nome_aplicar());
+  } else {
+    registra("Informações gerais");
+  }
 }
 
 void TfmCOORD::getprojeto() {
@@ -421,6 +441,9 @@ void TfmCOORD::loadfromfile(const std::string& filename) {
   btAPLICAR->setEnabled(false);
   showitens(false);
   redesenha();
+  // Another document: the steps of the previous one lead nowhere.
+  pilha_->clear();
+  atual_ = estado();
 }
 
 // ---- the item list ---------------------------------------------------------------
@@ -442,6 +465,7 @@ void TfmCOORD::showitens(bool updatecap) {
     vlitem.clear();
     btAPLICAR->setEnabled(false);
     updatecap = false;
+    desfazer_outro_documento();
   }
   if (l.count() == 0) {
     ajsel = nullptr;
@@ -522,7 +546,12 @@ void TfmCOORD::aplicar() {
       if (!v.ok) xprint(linha_falha(*proj, v));
     for (const std::string& a : r.avisos) xprint("# " + a);
   }
+  registra(nome_aplicar());
   emit captionchanged();
+}
+
+std::string TfmCOORD::nome_aplicar() const {
+  return "Aplicar: " + (ajsel != nullptr ? ajsel->caption : std::string("Informações gerais"));
 }
 
 void TfmCOORD::pmAjusteClick(const tTIPOAJUSTE& tipo) {
@@ -532,10 +561,12 @@ void TfmCOORD::pmAjusteClick(const tTIPOAJUSTE& tipo) {
   marcaalterado();
   showitens(false);
   redesenha();
+  registra("Adicionar: " + std::string(tipo.menu));
 }
 
 void TfmCOORD::excluir() {
   if (ajsel == nullptr) return;
+  const std::string nome = "Excluir: " + ajsel->caption;
   std::unique_ptr<tAJUSTE> fora = proj->ajustes.remove(ajsel);
   ajsel = nullptr;
   vlitem.clear();
@@ -547,6 +578,7 @@ void TfmCOORD::excluir() {
   showitens(false);
   redesenha();
   btAPLICAR->setEnabled(false);
+  registra(nome);
 }
 
 void TfmCOORD::mover(int tag) {
@@ -574,6 +606,7 @@ void TfmCOORD::mover(int tag) {
     cbLISTA->setCurrentIndex(para);
   }
   redesenha();
+  registra("Mover: " + ajsel->caption);
 }
 
 // ---- the property grid -----------------------------------------------------------
@@ -610,7 +643,7 @@ tOPCOES_GRAF TfmCOORD::opcoes() const {
 }
 
 void TfmCOORD::drawto(tCANVAS& canvas, int w, int folga, int h) {
-  drawcoord(*proj, chart, canvas, w, folga, h, opcoes(), &cur_med);
+  drawcoord(*proj, chart, canvas, w, folga, h, opcoes_tela(), &cur_med);
 }
 
 void TfmCOORD::redesenha() {
@@ -662,20 +695,22 @@ void TfmCOORD::showverif() {
 // drawn on another surface, so the mouse never relies on the last drawing's
 // size.
 static void mapa_tela(tCHARTX& chart, const tOPCOES_GRAF& o, const QWidget& w) {
-  chart.limites.xl = o.lim_inf;
-  chart.limites.xh = o.lim_sup;
+  chart.limites = {o.lim_inf, o.lim_sup, o.tmp_inf, o.tmp_sup};
   chart.setwh(w.width(), w.height(), kFOLGA_TELA);
 }
 
 void TfmCOORD::move_chart(double x, double y) {
-  mapa_tela(chart, opcoes(), *pbCHART);
+  mapa_tela(chart, opcoes_tela(), *pbCHART);
   const tPOINTX p = chart.px2rl(x, y);
   lbCURSORX->setText(qs(fmt::sprintf("%.2fs/%.0fA", p.y, p.x)));
 }
 
 void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
-  mapa_tela(chart, opcoes(), *pbCHART);
+  mapa_tela(chart, opcoes_tela(), *pbCHART);
   const tPOINTX p = chart.px2rl(x, y);
+  // Kept in case the press becomes a drag of the view.
+  c1_antes_ = cur_med.c1;
+  hint_antes_ = mmHINT->toPlainText();
   if (botao == Qt::LeftButton) cur_med.c1 = p;
   if (botao == Qt::RightButton) cur_med.c2 = p;
   const tPOINTX& a = cur_med.c1;
@@ -695,11 +730,11 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
 // ---- print and export ------------------------------------------------------------------
 
 void TfmCOORD::printexec(QPrinter& printer) {
-  imprimecoord(printer, *proj, opcoes(), cbSEPARAR->isChecked(), &cur_med);
+  imprimecoord(printer, *proj, opcoes_saida(), cbSEPARAR->isChecked(), &cur_med);
 }
 
 void TfmCOORD::savejpg(bool arquivo) {
-  const QImage img = imagemcoord(*proj, opcoes(), &cur_med);
+  const QImage img = imagemcoord(*proj, opcoes_saida(), &cur_med);
   if (arquivo) {
     std::string nome = nome_proposto(curfilename, "nova imagem");
     if (!sel_file(nome, {"jpg"}, true)) return;
@@ -715,7 +750,7 @@ void TfmCOORD::savejpg(bool arquivo) {
   buf.open(QIODevice::WriteOnly);
   img.save(&buf, "PNG");
   dados->setData(QStringLiteral("image/png"), png);
-  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, opcoes(), &cur_med));
+  dados->setData(QStringLiteral("image/svg+xml"), svgcoord(*proj, opcoes_saida(), &cur_med));
   QApplication::clipboard()->setMimeData(dados);
   dialogos().info(
       std::string("Gráfico do coordenograma foi copiado para área de transfêrencia.\n") + kCOLAR);
@@ -724,7 +759,7 @@ void TfmCOORD::savejpg(bool arquivo) {
 void TfmCOORD::savesvg() {
   std::string nome = nome_proposto(curfilename, "nova imagem");
   if (!sel_file(nome, {"svg"}, true)) return;
-  const QByteArray svg = svgcoord(*proj, opcoes(), &cur_med);
+  const QByteArray svg = svgcoord(*proj, opcoes_saida(), &cur_med);
   gravarbytes(nome, std::string_view(svg.constData(), static_cast<std::size_t>(svg.size())));
 }
 

@@ -17,6 +17,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/chart/chartx.h"
 #include "core/coordination/ajuste_texto.h"
@@ -26,7 +27,9 @@
 #include "core/foundation/grade.h"
 #include "gui/shell/fmbase.h"
 
+class QAction;
 class QCheckBox;
+class QUndoStack;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -112,6 +115,57 @@ class TfmCOORD : public tFMBASE {
   // The page "Verificação" filled from the checks of the chart as it is.
   void showverif();
 
+  // ---- the view: zoom and pan ---------------------------------------------------
+  // The view is what the screen shows; it starts at the limits of the page
+  // "Gráfico" (currents from the two lists, times 0.01 to 100 s), which stay
+  // the chart's limits for printing and export. It is not part of the file
+  // nor of the undo steps.
+  tRECTX limites_graf() const;
+  tRECTX vista_atual() const;
+  // The page "Gráfico" with the view's limits: what the screen draws.
+  tOPCOES_GRAF opcoes_tela() const;
+  // What printing and the image exports draw: the limits, or the view when
+  // "Imprimir vista atual" is checked.
+  tOPCOES_GRAF opcoes_saida() const;
+  // Zooms by `fator` (above 1: in) about the screen pixel (x, y), on the
+  // current axis, the time axis or both. The view stays within 0.1 A to
+  // 1000 kA and 0.01 s to 1000 s and never narrower than a sixth of a
+  // decade.
+  void zoom(double fator, double x, double y, bool corrente, bool tempo);
+  // The view `de` moved by (dx, dy) screen pixels, the picture following the
+  // mouse.
+  void pan(const tRECTX& de, double dx, double dy);
+  // Back to the limits of the page "Gráfico".
+  void vista_limites();
+
+  // ---- undo and redo ------------------------------------------------------------
+  // One state of the document for the undo steps: the file's block text,
+  // the page "Gráfico" and the selection.
+  struct tESTADO {
+    std::vector<std::string> linhas;
+    std::vector<int> pagina;  // display check boxes, then the two limit lists
+    int sel = -1;
+  };
+  tESTADO estado() const;
+  // The document, the page and the selection become `e`; pending edits are
+  // dropped (undo takes them in as a step first).
+  void restaura(const tESTADO& e);
+  // Records the change just made as one undo step named `nome` ("Aplicar:
+  // Cliente"); nothing when the document and page are as after the last step.
+  void registra(const std::string& nome);
+  // "Desfazer" and "Refazer": unapplied edits of the grids are first taken
+  // in as an Apply step, so undo never loses them.
+  void desfazer() override;
+  void refazer() override;
+  QUndoStack* pilha() override { return pilha_; }
+  // The document written; that state becomes the clean one.
+  void savetofile(const std::string& filename) override;
+
+  // "Duplicar" (Ctrl+D): a copy of the selected setting, captioned with
+  // " (cópia)", right under it and selected. Unapplied edits are taken in
+  // first.
+  void duplicar();
+
   // ---- owned objects -------------------------------------------------------------
   std::unique_ptr<tPRJCOORD> proj;
   tCHARTX chart;
@@ -145,9 +199,16 @@ class TfmCOORD : public tFMBASE {
   QTableWidget* sgVERIF = nullptr;
   QPushButton* btAPLICAR = nullptr;
   QLabel* lbCURSORX = nullptr;
+  QCheckBox* cbVISTA = nullptr;  // "Imprimir vista atual"
+  QAction* acDUPLICAR = nullptr;
   tPBCHART* pbCHART = nullptr;
 
  private:
+  void criaedicao();
+  // Mouse and keys of the chart surface: wheel zoom, drag pan, "+", "-", "0".
+  void roda_chart(double x, double y, int delta, Qt::KeyboardModifiers m);
+  void arrasta_chart(double dx, double dy, bool comeca);
+  void tecla_chart(int key);
   void criacontroles();
   void criamenu();
   // Repaints the chart (and the list's swatches).
@@ -162,6 +223,22 @@ class TfmCOORD : public tFMBASE {
   void mostraitem();
   // The checks of the chart with the page "Gráfico"'s current range.
   tRESULTADOVERIF verificacoes() const;
+  // The name of an Apply step: "Aplicar: " and the selected setting's name.
+  std::string nome_aplicar() const;
+  // The settings were replaced from outside: the steps are dropped and the
+  // document counts as never saved.
+  void desfazer_outro_documento();
+  // Rebuilds the entries and selects entry i.
+  void mostra_selecao(int i);
+
+  bool temvista_ = false;  // the view differs from the limits
+  tRECTX vista_;
+  tRECTX vista_pan_;    // the view when the drag began
+  tPOINTX c1_antes_;    // cursor A before the press that became a drag
+  QString hint_antes_;  // and the hint area's text
+  QUndoStack* pilha_ = nullptr;
+  tESTADO atual_;             // the state after the last step
+  bool restaurando_ = false;  // restaura at work: no steps are recorded
 };
 
 // novocoord: the relay counter reset, so the new chart's relays are

@@ -16,6 +16,7 @@
 #include <string>
 
 class QPrinter;
+class QUndoStack;
 
 namespace tarvinel {
 
@@ -68,6 +69,12 @@ class tFMBASE : public QObject {
   // An edit of the document not yet written: sets `changed` (the close
   // question then appears) and lets the tab strip show it.
   void marcaalterado();
+
+  // The document's undo steps ("Editar"); none for a kind without them.
+  virtual QUndoStack* pilha() { return nullptr; }
+  // "Desfazer" and "Refazer" on this document.
+  virtual void desfazer() {}
+  virtual void refazer() {}
 
   // The window's document object; none for a window without one.
   virtual tPROJBASE* projbase() { return nullptr; }

@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolTip>
+#include <QUndoGroup>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "core/foundation/arquivo.h"
@@ -207,6 +209,31 @@ void TfmMAIN::criaacoes() {
            QStringLiteral("Exporta os ajustes em forma de texto para área de transferência."),
            QKeySequence(), true, [this] { exporta(false, false); }),
       0);
+  // "Editar": the active document's undo steps. The texts follow the step
+  // ("Desfazer Aplicar: Cliente").
+  a = cria("UNDO", QStringLiteral("Desfazer"), QStringLiteral("Desfaz a última alteração."),
+           QKeySequence(), false, [this] {
+             if (tFMBASE* w = xta()) w->desfazer();
+           });
+  a->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+  a->setIcon(figura(tFIGURA::desfazer));
+  a = cria("REDO", QStringLiteral("Refazer"), QStringLiteral("Refaz a alteração desfeita."),
+           QKeySequence(), false, [this] {
+             if (tFMBASE* w = xta()) w->refazer();
+           });
+  a->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  a->setIcon(figura(tFIGURA::refazer));
+  passos_ = new QUndoGroup(this);
+  auto texto = [](QAction* x, const QString& verbo, const QString& passo) {
+    x->setText(passo.isEmpty() ? verbo : verbo + QLatin1Char(' ') + passo);
+  };
+  connect(passos_, &QUndoGroup::canUndoChanged, acao("UNDO"), &QAction::setEnabled);
+  connect(passos_, &QUndoGroup::canRedoChanged, acao("REDO"), &QAction::setEnabled);
+  connect(passos_, &QUndoGroup::undoTextChanged, this,
+          [this, texto](const QString& t) { texto(acao("UNDO"), QStringLiteral("Desfazer"), t); });
+  connect(passos_, &QUndoGroup::redoTextChanged, this,
+          [this, texto](const QString& t) { texto(acao("REDO"), QStringLiteral("Refazer"), t); });
   cria("CHECKUPDATE", QStringLiteral("Procurar Atualização"),
        QStringLiteral("Verifica se o software instalado é a última versão disponível no site."),
        QKeySequence(), false, [this] {
@@ -266,6 +293,10 @@ void TfmMAIN::criamenu() {
   arq->addSeparator();
   item(arq, QStringLiteral("Sair"), QString(), [this] { close(); });
 
+  QMenu* edi = menuBar()->addMenu(QStringLiteral("Editar"));
+  edi->addAction(acao("UNDO"));
+  edi->addAction(acao("REDO"));
+
   QMenu* fer = menuBar()->addMenu(QStringLiteral("Ferramentas"));
   miEDITORCURVAS_ = item(fer, QStringLiteral("Editor de Curvas"), QString(),
                          [] { (void)dialogos().curva("IEC-NI"); });
@@ -302,6 +333,9 @@ void TfmMAIN::criatoolbar() {
   // The relay-test action keeps its place in the order but has no button.
   for (const char* n : {"NOVOCALC", "NOVOCOORD", "OPEN", "SAVE", "SAVEAS", "PRINT"})
     tb->addAction(acao(n));
+  tb->addSeparator();
+  tb->addAction(acao("UNDO"));
+  tb->addAction(acao("REDO"));
 }
 
 void TfmMAIN::estado(tFMBASE* ativo) {
@@ -320,6 +354,15 @@ void TfmMAIN::estado(tFMBASE* ativo) {
   acao("SAVESVGFILE")->setEnabled(coord);
   acao("SAVEPROPFILE")->setEnabled(coord);
   acao("SAVEPROPAREA")->setEnabled(coord);
+  QUndoStack* pilha = ativo != nullptr ? ativo->pilha() : nullptr;
+  if (pilha != nullptr && !passos_->stacks().contains(pilha)) passos_->addStack(pilha);
+  passos_->setActiveStack(pilha);
+  if (pilha == nullptr) {
+    acao("UNDO")->setEnabled(false);
+    acao("REDO")->setEnabled(false);
+    acao("UNDO")->setText(QStringLiteral("Desfazer"));
+    acao("REDO")->setText(QStringLiteral("Refazer"));
+  }
 }
 
 // ---- other windows ---------------------------------------------------------------

@@ -24,6 +24,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolBar;
+class QUndoGroup;
 
 namespace tarvinel {
 
@@ -113,7 +114,7 @@ class TfmMAIN : public QMainWindow {
   // Named actions, for tests and for the windows that mirror them (the welcome
   // screen's buttons): "NOVOCALC", "NOVOCOORD", "NOVOENSAIO", "OPEN", "SAVE",
   // "SAVEAS", "PRINT", "EXPORTPDF", "PRINTCONFIG", "SAVEJPGFILE", "SAVESVGFILE", "SAVEJPGAREA",
-  // "SAVEPROPFILE", "SAVEPROPAREA", "CHECKUPDATE".
+  // "SAVEPROPFILE", "SAVEPROPAREA", "CHECKUPDATE", "UNDO", "REDO".
   QAction* acao(const std::string& nome) const;
 
   tTABSTRIP* tab_ptb() const { return strip_; }
@@ -152,6 +153,7 @@ class TfmMAIN : public QMainWindow {
   QAction* miMANUAL_ = nullptr;
   QAction* miEDITORCURVAS_ = nullptr;
   QAction* miNOVO_ = nullptr;
+  QUndoGroup* passos_ = nullptr;  // the documents' undo steps; the active one leads
 
   QPointer<QWidget> fmnovo_;
   std::function<void()> sobre_, checkchangelog_, manual_, checkupdate_;

@@ -156,6 +156,31 @@ void impressora(QPainter& p) {
   p.drawEllipse(QPointF(25, 15), 1.3, 1.3);
 }
 
+// A curved arrow turning back to the left (undo), or mirrored (redo).
+void seta_volta(QPainter& p, bool espelha) {
+  p.save();
+  if (espelha) {
+    p.translate(32, 0);
+    p.scale(-1, 1);
+  }
+  QPainterPath arco;
+  arco.moveTo(9, 13);
+  arco.cubicTo(14, 6, 27, 8, 26, 18);
+  arco.cubicTo(25, 25, 18, 27, 13, 26);
+  p.setPen(QPen(QColor(40, 90, 170), 3.2, Qt::SolidLine, Qt::RoundCap));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(arco);
+  QPainterPath ponta;
+  ponta.moveTo(3, 14);
+  ponta.lineTo(13, 6);
+  ponta.lineTo(14, 18);
+  ponta.closeSubpath();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(40, 90, 170));
+  p.drawPath(ponta);
+  p.restore();
+}
+
 void programa(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(25, 70, 140));
@@ -205,6 +230,12 @@ void desenha(QPainter& p, tFIGURA f) {
       break;
     case tFIGURA::programa:
       programa(p);
+      break;
+    case tFIGURA::desfazer:
+      seta_volta(p, false);
+      break;
+    case tFIGURA::refazer:
+      seta_volta(p, true);
       break;
   }
 }

@@ -7,7 +7,18 @@
 
 namespace tarvinel {
 
-enum class tFIGURA { novocalc, novocoord, ensaio, abrir, salvar, salvarcomo, imprimir, programa };
+enum class tFIGURA {
+  novocalc,
+  novocoord,
+  ensaio,
+  abrir,
+  salvar,
+  salvarcomo,
+  imprimir,
+  programa,
+  desfazer,
+  refazer
+};
 
 QIcon figura(tFIGURA f);
 // One size of a figure.
