@@ -160,15 +160,16 @@ const std::vector<tDOCCOMANDO>& doc_comandos() {
         {"--elos", "inclui os elos fusíveis dos transformadores"}}},
       {"check",
        "[ARQUIVO.coord] [--json]",
-       "verifica a coordenação, os pontos ANSI e o inrush do coordenograma; sai com 3 se algo "
-       "falha",
+       "verifica a coordenação, os pontos ANSI, o inrush, as curvas de dano e os cabos do "
+       "coordenograma; sai com 3 se algo falha",
        {"As verificações do coordenograma, as mesmas da página \"Verificação\" da janela: a "
         "coordenação de cada proteção com a sua \"Retaguarda\" (fase e neutro, margem mínima na "
         "faixa de 1.05 x a maior corrente mínima de atuação até a corrente de curto máxima do "
-        "primeiro marcador de curto, ou 10 kA sem marcador), o ponto ANSI e o inrush de cada "
-        "transformador com a sua \"Proteção\".",
+        "primeiro marcador de curto, ou 10 kA sem marcador), o ponto ANSI, o inrush e a curva de "
+        "dano de cada transformador e a suportabilidade de cada cabo com a sua \"Proteção\".",
         "Uma linha por verificação, campos separados por tabulação: verificação "
-        "(\"coordenação\", \"ANSI\" ou \"inrush\"), item, item de referência (a retaguarda ou "
+        "(\"coordenação\", \"ANSI\", \"inrush\", \"dano\" ou \"cabo\"), item, item de referência "
+        "(a retaguarda ou "
         "a proteção), função (\"fase\" ou \"neutro\"), corrente do resultado em A, margem em "
         "s, margem exigida em s e \"OK\" ou \"FALHA\". O elo de um ajuste de elos segue o "
         "número do item depois de dois-pontos (\"7:25K\"). O que não pôde ser verificado vai "
@@ -184,7 +185,8 @@ const std::vector<tDOCCOMANDO>& doc_comandos() {
        {"Os pontos que os ajustes visíveis (ou só o item N, visível ou não) desenham na imagem "
         "padrão de 1024x768, de 1 A a 10 kA, na ordem do desenho. Uma linha por ponto, campos "
         "separados por tabulação: número do item, curva (\"fase\", \"neutro\", \"curva\", o "
-        "nome do elo ou a palavra do tipo do ajuste, como \"trafo\" ou \"inrush\"), corrente "
+        "nome do elo, \"dano\" e \"dano-neutro\" para as curvas de dano do transformador ou a "
+        "palavra do tipo do ajuste, como \"trafo\", \"cabo\" ou \"inrush\"), corrente "
         "em A e tempo em s com 17 algarismos significativos."},
        {{"--item N", "só os pontos do item N da lista (a partir de 1)"}}},
       {"convert",

@@ -16,6 +16,7 @@
 #include "core/coordination/ajuste_religa.h"
 #include "core/coordination/ajuste_trafo.h"
 #include "core/coordination/coordchart.h"
+#include "core/coordination/danos.h"
 #include "core/coordination/prjcoord.h"
 #include "core/coordination/verificacao.h"
 #include "core/foundation/arquivo.h"
@@ -103,8 +104,10 @@ void linhas_pontos(std::string& s, int n, const std::string& curva,
   for (const tPOINTX& p : pts) s += fmt::sprintf("%d\t%s\t%.17g\t%.17g\n", n, curva, p.x, p.y);
 }
 
-// The points setting a (number n) draws on chart, curve by curve.
-void pontos_ajuste(tCHARTX& chart, tCANVAS& canvas, tAJUSTE& a, int n, std::string& s) {
+// The points setting a (number n) of prj draws on chart, curve by curve.
+void pontos_ajuste(const tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, tAJUSTE& a, int n,
+                   std::string& s) {
+  const double fator = fator_corrente(a, prj.ten_nom);
   std::vector<tPOINTX> pts;
   chart.canvas = &canvas;
   chart.registro = &pts;
@@ -114,10 +117,10 @@ void pontos_ajuste(tCHARTX& chart, tCANVAS& canvas, tAJUSTE& a, int n, std::stri
     linhas_pontos(s, n, curva, pts);
   };
   if (auto* r = dynamic_cast<tAJUSTE_RELIGA*>(&a)) {
-    desenha("fase", [&] { r->relf.plot(chart); });
-    desenha("neutro", [&] { r->reln.plot(chart); });
+    desenha("fase", [&] { r->relf.plot(chart, fator); });
+    desenha("neutro", [&] { r->reln.plot(chart, fator); });
   } else if (auto* c = dynamic_cast<tAJUSTE_CURVA*>(&a)) {
-    desenha("curva", [&] { c->rel.plot(chart); });
+    desenha("curva", [&] { c->rel.plot(chart, fator); });
   } else if (auto* f = dynamic_cast<tAJUSTE_FUSE*>(&a)) {
     // A link is drawn through every point of its catalogue curves.
     for (const std::string& elo : f->fusetag) {
@@ -125,9 +128,19 @@ void pontos_ajuste(tCHARTX& chart, tCANVAS& canvas, tAJUSTE& a, int n, std::stri
       for (const std::string& nome : {elo, elo + "-max"})
         if (const tELO_CURVA* e = elolista().find(nome))
           desenha(nome, [&] {
-            for (const auto& p : e->pontos()) chart.marca({p.cor, p.tem});
+            for (const auto& p : e->pontos()) chart.marca({p.cor * fator, p.tem});
           });
     }
+  } else if (auto* t = dynamic_cast<tAJUSTE_TRAFO*>(&a); t != nullptr && t->dano != 0) {
+    // The damage curves as drawn (cut at the limits), then the ANSI points
+    // alone under the kind's own word.
+    const tDANO_TRAFO d = dano_trafo(*t, prj.ten_nom, iccmax_coord(prj));
+    linhas_pontos(s, n, "dano", recorta(d.fase, chart.limites));
+    linhas_pontos(s, n, "dano-neutro", recorta(d.neutro, chart.limites));
+    const int dano = t->dano;
+    t->dano = 0;
+    desenha(palavra(a), [&] { a.drawto(chart); });
+    t->dano = dano;
   } else {
     desenha(palavra(a), [&] { a.drawto(chart); });
   }
@@ -201,7 +214,7 @@ int cmd_points(const tARGS& args) {
     tAJUSTE& a = *prj->ajustes.Getajustes(i);
     if (n != 0 ? i + 1 != n : !a.visible) continue;
     if (auto* t = dynamic_cast<tAJUSTE_TRAFO*>(&a)) t->tensao = prj->ten_nom;
-    pontos_ajuste(chart, canvas, a, i + 1, s);
+    pontos_ajuste(*prj, chart, canvas, a, i + 1, s);
   }
   return escreve(s) ? SAIDA_OK : erro("não foi possível escrever a saída");
 }

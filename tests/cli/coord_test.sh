@@ -225,6 +225,17 @@ confere "check: dois arquivos" 2 $?
 "$cli" check "$tmp/nao-existe.coord" >/dev/null 2>&1
 confere "check: arquivo que não existe" 1 $?
 
+# The transformer point with its category I damage curve: listed as curves
+# and checked against the customer relay.
+python3 - "$tmp/ref.coord" "$tmp/dano.coord" <<'PY'
+import sys
+d = open(sys.argv[1], 'rb').read().replace(b'postext 2\r\n\t\tprotecao 2', b'postext 2\r\n\t\tprotecao 2\r\n\t\tdano 2')
+open(sys.argv[2], 'wb').write(d)
+PY
+confere "points: curvas de dano" "dano,dano-neutro,trafo" \
+  "$("$cli" points "$tmp/dano.coord" --item 4 | cut -f2 | uniq | paste -sd,)"
+confere "check: dano fase e neutro" "dano 4 2 fase,dano 4 2 neutro" \
+  "$("$cli" check "$tmp/dano.coord" | awk -F'\t' '$1 == "dano" {print $1, $2, $3, $4}' | paste -sd,)"
 "$cli" points "$tmp/ref.coord" --item 4 >"$tmp/pontos"
 confere "points --item: ponto ANSI" "$(printf '4\ttrafo\t188.26639212705186\t3.125\n4\ttrafo\t109.19450743369008\t3.125')" \
   "$(cat "$tmp/pontos")"

@@ -171,6 +171,7 @@ void tAJUSTE_CABO::exportprop(tSTRINGARQ& arq) {
   if (condutor != 0) arq.adds("condutor %d", condutor);
   if (isolacao != 0) arq.adds("isolacao %d", isolacao);
   exporttensao(arq);
+  exportref(arq);
   arq.adds("}");
 }
 
@@ -186,8 +187,8 @@ void tAJUSTE_CABO::importprop(tSTRINGARQ& arq) {
       condutor = arq.pi == 1 ? 1 : 0;
     else if (arq.cmd == "isolacao")
       isolacao = arq.pi == 1 ? 1 : 0;
-    else
-      importtensao(arq);
+    else if (!importtensao(arq))
+      importref(arq);
   }
 }
 

@@ -46,6 +46,8 @@ class tAJUSTE_CABO : public tAJUSTE {
   // The 23 names in table order (the grid's pick list).
   static const tNOMES& nomes();
 
+  tREFAJUSTE referencia() const override { return {"protecao", "Proteção"}; }
+
   void showprop(tPROPGRID& vl) override;
   void getprop(const tPROPGRID& vl) override;
   // A table cable: 50 samples evenly spaced in pixels across the plot window

@@ -217,6 +217,31 @@ tCURVA suportabilidade(const tAJUSTE_CABO& c, double ten_nom, double tmin) {
   return suportabilidade_cabo(c.secao, c.condutor, c.isolacao, tmin, fator_corrente(c, ten_nom));
 }
 
+double tempo_cabo(const tAJUSTE_CABO& c, double ten_nom, double i) {
+  const double f = fator_corrente(c, ten_nom);
+  if (!noeixo(i)) return 0;
+  double t = 0;
+  if (c.cabletag == tAJUSTE_CABO::kCalculado) {
+    const double ks = k_cabo(c.condutor, c.isolacao, c.secao) * c.secao * f;
+    t = (ks / i) * (ks / i);
+  } else if (const tCABO* cb = tAJUSTE_CABO::findcabo(c.cabletag)) {
+    t = cb->k * std::pow(i / f, cb->n);
+  }
+  return noeixo(t) ? t : 0;
+}
+
+double tempo_curva(const tCURVA& c, double i) {
+  for (std::size_t k = 1; k < c.size(); ++k) {
+    const tPOINTX& a = c[k - 1];
+    const tPOINTX& b = c[k];
+    if (i < a.x || i > b.x) continue;
+    if (b.x == a.x) return std::min(a.y, b.y);
+    const double u = std::log(i / a.x) / std::log(b.x / a.x);
+    return std::exp(std::log(a.y) + u * (std::log(b.y) - std::log(a.y)));
+  }
+  return 0;
+}
+
 double fator_corrente(const tAJUSTE& a, double ten_nom) {
   if (!noeixo(a.tensao_equip) || !noeixo(ten_nom)) return 1;
   return a.tensao_equip / ten_nom;

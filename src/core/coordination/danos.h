@@ -78,6 +78,13 @@ tCURVA suportabilidade_cabo(double secao, int condutor, int isolacao, double tmi
 // The withstand curve of a cable setting set to "Calculado" at the chart's
 // voltage ten_nom, from tmin to 5 s; empty for a table cable.
 tCURVA suportabilidade(const tAJUSTE_CABO& c, double ten_nom, double tmin);
+// The cable's withstand time at the chart's current i (A), s, at any
+// current: the table's K (i/f)^n, the calculated (k S f / i)^2; 0 for no
+// cable ("nenhuma") or values that give none.
+double tempo_cabo(const tAJUSTE_CABO& c, double ten_nom, double i);
+// The time of curve c at current i, log t linear in log I between its
+// vertices; 0 outside its currents.
+double tempo_curva(const tCURVA& c, double i);
 
 // ------------------------------------------------------------- voltage
 

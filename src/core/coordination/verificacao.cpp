@@ -7,10 +7,12 @@
 #include <limits>
 
 #include "core/chart/chartx.h"
+#include "core/coordination/ajuste_cabo.h"
 #include "core/coordination/ajuste_fuse.h"
 #include "core/coordination/ajuste_marcas.h"
 #include "core/coordination/ajuste_religa.h"
 #include "core/coordination/ajuste_trafo.h"
+#include "core/coordination/danos.h"
 #include "core/coordination/referencia.h"
 
 namespace tarvinel {
@@ -75,18 +77,18 @@ bool unico(const tAJUSTE& a) {
 // The devices of a protection for the phase or the neutral function. A fuse
 // gives each of its links: its maximum curve ("-max") as the downstream
 // device or the protection of an ANSI point, its own curve otherwise.
-std::vector<tLADO> lados(const tAJUSTE& a, bool neutro, bool maximo) {
+std::vector<tLADO> lados(const tAJUSTE& a, bool neutro, bool maximo, double fator) {
   std::vector<tLADO> l;
   if (const auto* r = dynamic_cast<const tAJUSTE_RELIGA*>(&a)) {
-    l.push_back({{neutro ? &r->reln : &r->relf, nullptr}, {}});
+    l.push_back({{neutro ? &r->reln : &r->relf, nullptr, fator}, {}});
   } else if (const auto* c = dynamic_cast<const tAJUSTE_CURVA*>(&a)) {
-    l.push_back({{&c->rel, nullptr}, {}});
+    l.push_back({{&c->rel, nullptr, fator}, {}});
   } else if (const auto* f = dynamic_cast<const tAJUSTE_FUSE*>(&a)) {
     for (const std::string& nome : f->fusetag) {
       if (nome == "Nenhum") continue;
       const tELO_CURVA* e = maximo ? elolista().find(nome + "-max") : nullptr;
       if (e == nullptr) e = elolista().find(nome);
-      if (e != nullptr && !e->pontos().empty()) l.push_back({{nullptr, e}, nome});
+      if (e != nullptr && !e->pontos().empty()) l.push_back({{nullptr, e, fator}, nome});
     }
   }
   return l;
@@ -101,10 +103,8 @@ bool neutro_unico(const tAJUSTE& d, const tAJUSTE& u) {
 }
 
 double fim_da_faixa(const tPRJCOORD& prj, double lim_sup) {
-  for (const auto& a : prj.ajustes)
-    if (const auto* m = dynamic_cast<const tAJUSTE_MINMAX*>(a.get()))
-      return positivo(m->iccmax) ? m->iccmax : lim_sup;
-  return lim_sup;
+  const double i = iccmax_coord(prj);
+  return positivo(i) ? i : lim_sup;
 }
 
 class tMOTOR {
@@ -118,8 +118,8 @@ class tMOTOR {
     for (const bool neutro : {false, true}) {
       if (unicos && neutro) break;  // the same curves twice
       const bool funcao = unicos ? neutro_unico(d, u) : neutro;
-      for (const tLADO& ld : lados(d, neutro, true))
-        for (const tLADO& lu : lados(u, neutro, false)) par(id, ld, iu, lu, funcao);
+      for (const tLADO& ld : lados(d, neutro, true, fator(d)))
+        for (const tLADO& lu : lados(u, neutro, false, fator(u))) par(id, ld, iu, lu, funcao);
     }
   }
 
@@ -134,7 +134,7 @@ class tMOTOR {
     }
     for (const bool neutro : {false, true}) {
       const double i = neutro ? pt.ineutro : pt.ifase;
-      for (const tLADO& l : lados(p, neutro, true)) {
+      for (const tLADO& l : lados(p, neutro, true, fator(p))) {
         const double tp = l.d.tempo(i);
         tVERIFICACAO v = base(tTIPOVERIF::ansi, it, {}, ip, l.elo, neutro);
         v.corrente = i;
@@ -149,9 +149,9 @@ class tMOTOR {
 
   void inrush(int it, const tAJUSTE_INRUSH& m, int ip, const tAJUSTE& p) {
     for (const bool neutro : {false, true}) {
-      const double i = neutro ? m.inrusn : m.inrush;
+      const double i = (neutro ? m.inrusn : m.inrush) * fator(m);
       if (!positivo(i)) continue;
-      for (const tLADO& l : lados(p, neutro, false)) {
+      for (const tLADO& l : lados(p, neutro, false, fator(p))) {
         const double tp = l.d.tempo(i);
         tVERIFICACAO v = base(tTIPOVERIF::inrush, it, {}, ip, l.elo, neutro);
         v.corrente = i;
@@ -164,9 +164,76 @@ class tMOTOR {
     }
   }
 
+  // The transformer's damage curves (drawn as the chart draws them) against
+  // its protection: phase function with the phase curve, neutral with the
+  // neutral one.
+  void dano(int it, const tAJUSTE_TRAFO& t, int ip, const tAJUSTE& p) {
+    const tDANO_TRAFO d = dano_trafo(t, prj_.ten_nom, iccmax_coord(prj_));
+    for (const bool neutro : {false, true}) {
+      const tCURVA& c = neutro ? d.neutro : d.fase;
+      if (c.size() < 2) continue;
+      for (const tLADO& l : lados(p, neutro, true, fator(p))) {
+        const double ilo = std::max(c.front().x, kFOLGA_PARTIDA * l.d.minima());
+        limite(tTIPOVERIF::dano, it, ip, l, neutro, ilo, c.back().x,
+               [&c](double i) { return tempo_curva(c, i); });
+      }
+    }
+  }
+
+  // The cable's withstand against its protection, phase and neutral.
+  void cabo(int it, const tAJUSTE_CABO& c, int ip, const tAJUSTE& p) {
+    if (!positivo(tempo_cabo(c, prj_.ten_nom, 1))) {
+      r.avisos.push_back(fmt::sprintf("%s não tem curva de suportabilidade: nada a verificar.",
+                                      nome_item(prj_, it, {})));
+      return;
+    }
+    for (const bool neutro : {false, true})
+      for (const tLADO& l : lados(p, neutro, true, fator(p)))
+        limite(tTIPOVERIF::cabo, it, ip, l, neutro, kFOLGA_PARTIDA * l.d.minima(), ihi_,
+               [&](double i) { return tempo_cabo(c, prj_.ten_nom, i); });
+  }
+
  private:
   const tPRJCOORD& prj_;
   const double ihi_;
+
+  double fator(const tAJUSTE& a) const { return fator_corrente(a, prj_.ten_nom); }
+
+  // The protection l must operate before the equipment's limit tlim over
+  // ilo..ihi (same sampling as a coordination pair); the smallest
+  // tlim - t_protection is the margin, required 0.
+  template <class F>
+  void limite(tTIPOVERIF tipo, int it, int ip, const tLADO& l, bool neutro, double ilo, double ihi,
+              F tlim) {
+    tVERIFICACAO v = base(tipo, it, {}, ip, l.elo, neutro);
+    bool algum = false;
+    auto amostra = [&](double i) {
+      const double tp = l.d.tempo(i);
+      const double m = tlim(i) - tp;
+      if (algum && m >= v.margem) return;
+      algum = true;
+      v.margem = m;
+      v.corrente = i;
+      v.tempo = tp;
+      v.tempo_ref = tlim(i);
+    };
+    if (positivo(ilo) && positivo(ihi) && ilo < ihi) {
+      for (int k = 0; k < kAMOSTRAS_DECADA * kMAX_DECADAS; ++k) {
+        const double i = ilo * std::pow(10.0, static_cast<double>(k) / kAMOSTRAS_DECADA);
+        if (!(i < ihi)) break;
+        amostra(i);
+      }
+      amostra(ihi);
+    }
+    if (!algum) {
+      r.avisos.push_back(fmt::sprintf("%s: %s não atua na faixa da curva de %s; nada a verificar.",
+                                      nome_item(prj_, it, {}), nome_item(prj_, ip, l.elo),
+                                      neutro ? "neutro" : "fase"));
+      return;
+    }
+    v.ok = v.tempo < kSEMATUACAO && v.margem >= 0;
+    r.itens.push_back(v);
+  }
 
   static tVERIFICACAO base(tTIPOVERIF tipo, int item, const std::string& elo, int ref,
                            const std::string& elo_ref, bool neutro) {
@@ -268,19 +335,19 @@ double corrente_minima(const tELO_CURVA& c) {
 }
 
 double tDISPOSITIVO::tempo(double i) const {
-  if (funcao != nullptr) return tempo_funcao(*funcao, i);
-  if (elo != nullptr) return tempo_elo(*elo, i);
+  if (funcao != nullptr) return tempo_funcao(*funcao, i / fator);
+  if (elo != nullptr) return tempo_elo(*elo, i / fator);
   return kSEMATUACAO;
 }
 
 double tDISPOSITIVO::maxima() const {
-  if (elo != nullptr && !elo->pontos().empty()) return elo->pontos().back().cor;
+  if (elo != nullptr && !elo->pontos().empty()) return elo->pontos().back().cor * fator;
   return std::numeric_limits<double>::infinity();
 }
 
 double tDISPOSITIVO::minima() const {
-  if (funcao != nullptr) return corrente_minima(*funcao);
-  if (elo != nullptr) return corrente_minima(*elo);
+  if (funcao != nullptr) return corrente_minima(*funcao) * fator;
+  if (elo != nullptr) return corrente_minima(*elo) * fator;
   return 0;
 }
 
@@ -299,8 +366,11 @@ tRESULTADOVERIF verifica(const tPRJCOORD& prj, double lim_sup) {
     const tAJUSTE* p = alvo_ref(l, a);
     if (p == nullptr) continue;
     const int ip = l.indexof(p) + 1;
-    if (const auto* t = dynamic_cast<const tAJUSTE_TRAFO*>(&a))
+    if (const auto* t = dynamic_cast<const tAJUSTE_TRAFO*>(&a)) {
       m.ansi(i + 1, *t, ip, *p);
+      if (t->dano != 0) m.dano(i + 1, *t, ip, *p);
+    } else if (const auto* c = dynamic_cast<const tAJUSTE_CABO*>(&a))
+      m.cabo(i + 1, *c, ip, *p);
     else if (const auto* n = dynamic_cast<const tAJUSTE_INRUSH*>(&a))
       m.inrush(i + 1, *n, ip, *p);
     else if (a.protecao())
@@ -317,6 +387,10 @@ std::string nome_verif(tTIPOVERIF t) {
       return "ANSI";
     case tTIPOVERIF::inrush:
       return "inrush";
+    case tTIPOVERIF::dano:
+      return "dano";
+    case tTIPOVERIF::cabo:
+      return "cabo";
     default:
       return "coordenação";
   }
@@ -397,20 +471,21 @@ std::vector<std::string> leituras(const tPRJCOORD& prj, double i, bool fase, boo
     const tAJUSTE& a = *lista.Getajustes(k);
     if (!a.visible) continue;
     const std::string nome = nome_item(k, a);
+    const double ia = i / fator_corrente(a, prj.ten_nom);  // in the setting's own currents
     auto linha = [&](const std::string& curva, double t) {
       l.push_back(nome + " " + curva + ": " + tempo_txt(t));
     };
     if (const auto* r = dynamic_cast<const tAJUSTE_RELIGA*>(&a)) {
-      if (fase) linha("FASE", tempo_funcao(r->relf, i));
-      if (neutro) linha("NEUTRO", tempo_funcao(r->reln, i));
+      if (fase) linha("FASE", tempo_funcao(r->relf, ia));
+      if (neutro) linha("NEUTRO", tempo_funcao(r->reln, ia));
     } else if (const auto* c = dynamic_cast<const tAJUSTE_CURVA*>(&a)) {
       if (c->tipo == 0 ? fase : neutro)
-        linha(c->tipo == 0 ? "FASE" : "NEUTRO", tempo_funcao(c->rel, i));
+        linha(c->tipo == 0 ? "FASE" : "NEUTRO", tempo_funcao(c->rel, ia));
     } else if (const auto* f = dynamic_cast<const tAJUSTE_FUSE*>(&a)) {
       for (const std::string& elo : f->fusetag) {
         if (elo == "Nenhum") continue;
         for (const std::string& n : {elo, elo + "-max"})
-          if (const tELO_CURVA* e = elolista().find(n)) linha(n, tempo_elo(*e, i));
+          if (const tELO_CURVA* e = elolista().find(n)) linha(n, tempo_elo(*e, ia));
       }
     }
   }

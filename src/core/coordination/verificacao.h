@@ -40,10 +40,13 @@ double tempo_elo(const tELO_CURVA& c, double i);
 // The current of the curve's first point; 0 for a curve without points.
 double corrente_minima(const tELO_CURVA& c);
 
-// One device of a check: a protection function or one fuse-link curve.
+// One device of a check: a protection function or one fuse-link curve, set
+// at a voltage whose currents are `fator` times the chart's. Currents in and
+// out are the chart's.
 struct tDISPOSITIVO {
   const tFRELIGA* funcao = nullptr;
   const tELO_CURVA* elo = nullptr;
+  double fator = 1;
   double tempo(double i) const;
   double minima() const;
   // The highest current the device's data covers: a fuse link's last point
@@ -51,7 +54,7 @@ struct tDISPOSITIVO {
   double maxima() const;
 };
 
-enum class tTIPOVERIF { coordenacao, ansi, inrush };
+enum class tTIPOVERIF { coordenacao, ansi, inrush, dano, cabo };
 
 // One check and its result. Items are 1-based list numbers; `elo` and
 // `elo_ref` name the fuse link when the item or its reference is a fuse.
@@ -84,10 +87,18 @@ struct tRESULTADOVERIF {
 // Every check of the chart, in list order of the checked items. The current
 // range of a coordination check ends at iccmax of the chart's first
 // short-circuit marker, or at lim_sup when the chart has none, and never
-// goes beyond the last point of a fuse link of the pair.
+// goes beyond the last point of a fuse link of the pair. A transformer point
+// with a damage curve is also checked against it ("dano": the protection
+// must operate before the curve from 1.05 x its lowest operating current,
+// or the curve's first current when higher, to the curve's last current),
+// a cable against its withstand ("cabo": from 1.05 x the protection's
+// lowest operating current to the end of the range above). Every current is
+// the chart's: a setting at its own voltage takes part with its currents
+// times its factor.
 tRESULTADOVERIF verifica(const tPRJCOORD& prj, double lim_sup);
 
-// Texts of a result: the kind ("coordenação", "ANSI", "inrush"), the
+// Texts of a result: the kind ("coordenação", "ANSI", "inrush", "dano",
+// "cabo"), the
 // function ("fase", "neutro"), an item as "7" or "7:25K", an item as the
 // item list names it ("7) Principal 25K"), the verdict ("OK", "FALHA").
 std::string nome_verif(tTIPOVERIF t);
