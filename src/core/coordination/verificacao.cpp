@@ -59,6 +59,17 @@ double interpola(std::size_t n, double i, P ponto) {
   return y0;
 }
 
+// The currents of a check: ilo x 10^(k/200) while below ihi, then ihi.
+template <class F>
+void percorre(double ilo, double ihi, F&& amostra) {
+  for (int k = 0; k < kAMOSTRAS_DECADA * kMAX_DECADAS; ++k) {
+    const double i = ilo * std::pow(10.0, static_cast<double>(k) / kAMOSTRAS_DECADA);
+    if (!(i < ihi)) break;
+    amostra(i);
+  }
+  amostra(ihi);
+}
+
 double tempo_usuario(const tUSERCURVE& u, double i) {
   return interpola(u.amp.size(), i, [&u](std::size_t k) { return std::pair{u.amp[k], u.tim[k]}; });
 }
@@ -217,14 +228,7 @@ class tMOTOR {
       v.tempo = tp;
       v.tempo_ref = tlim(i);
     };
-    if (positivo(ilo) && positivo(ihi) && ilo < ihi) {
-      for (int k = 0; k < kAMOSTRAS_DECADA * kMAX_DECADAS; ++k) {
-        const double i = ilo * std::pow(10.0, static_cast<double>(k) / kAMOSTRAS_DECADA);
-        if (!(i < ihi)) break;
-        amostra(i);
-      }
-      amostra(ihi);
-    }
+    if (positivo(ilo) && positivo(ihi) && ilo < ihi) percorre(ilo, ihi, amostra);
     if (!algum) {
       r.avisos.push_back(fmt::sprintf("%s: %s não atua na faixa da curva de %s; nada a verificar.",
                                       nome_item(prj_, it, {}), nome_item(prj_, ip, l.elo),
@@ -282,12 +286,7 @@ class tMOTOR {
       v.tempo = td;
       v.tempo_ref = tu;
     };
-    for (int k = 0; k < kAMOSTRAS_DECADA * kMAX_DECADAS; ++k) {
-      const double i = ilo * std::pow(10.0, static_cast<double>(k) / kAMOSTRAS_DECADA);
-      if (!(i < ihi)) break;
-      amostra(i);
-    }
-    amostra(ihi);
+    percorre(ilo, ihi, amostra);
     if (!algum) {
       r.avisos.push_back(
           fmt::sprintf("Coordenação de %s: não atuam juntos entre %.1f A e "
