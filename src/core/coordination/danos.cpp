@@ -32,15 +32,8 @@ constexpr double kNeutro = 0.58;
 // Time of the thermal part at i >= 2 pu.
 double termico(double i) {
   if (i > kFimTabela) return kI2T / (i * i);
-  for (std::size_t k = 1; k < std::size(kTermica); ++k) {
-    const tPOINTX a = kTermica[k - 1];
-    const tPOINTX b = kTermica[k];
-    if (i <= b.x) {
-      const double f = std::log(i / a.x) / std::log(b.x / a.x);
-      return a.y * std::pow(b.y / a.y, f);
-    }
-  }
-  return kTermica[std::size(kTermica) - 1].y;
+  static const tCURVA tabela(std::begin(kTermica), std::end(kTermica));
+  return tempo_curva(tabela, i);
 }
 
 // Appends the thermal part from 2 pu to `fim` (> 2). At 11.3 pu the table
