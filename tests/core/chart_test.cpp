@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -337,6 +338,69 @@ TEST(Grafico, BufferDePolilinhaDescarregaEm1023Pontos) {
 
   g.chart.flushline();  // empty buffer: nothing drawn
   EXPECT_EQ(g.rec.count(tOPKIND::polyline), 2);
+}
+
+// Distance in pixels from p to the segment a-b.
+double distancia(tPOINTX p, tPOINTI a, tPOINTI b) {
+  const double dx = b.x - a.x, dy = b.y - a.y, l2 = dx * dx + dy * dy;
+  const double t = l2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / l2, 0.0, 1.0) : 0;
+  return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
+
+// With recorte, a polyline is drawn through far fewer points, and every point
+// pushed stays on it: within the half pixel of the thinning plus the
+// truncation of the two ends of its segment.
+TEST(Grafico, RecorteAfinaAPolilinhaSemAfastarNenhumPonto) {
+  struct Caso {
+    const char* nome;
+    std::vector<tPOINTX> pontos;  // real points
+    size_t maximo;                // drawn points at most
+  };
+  std::vector<Caso> casos;
+  {
+    // An IEC very inverse curve sampled at a thousand columns, dropping to
+    // 0.05 s at its instantaneous pickup.
+    Caso c{"curva com instantâneo", {}, 60};
+    for (int k = 0; k < 1000; ++k) {
+      const double i = std::pow(10.0, 4.0 * k / 1000);
+      const double m = i / 10;
+      if (m <= 1.05) continue;
+      c.pontos.push_back({i, i > 2000 ? 0.05 : std::min(90.0, 13.5 / (m - 1))});
+    }
+    casos.push_back(c);
+  }
+  {
+    // A zigzag that goes back and forth across the chart and down a column.
+    Caso c{"zigue-zague", {}, 400};
+    for (int k = 0; k < 400; ++k) {
+      const double x = k % 40 < 20 ? 10 + k % 20 * 7 : 150 - k % 20 * 7;
+      c.pontos.push_back({x, std::pow(10.0, -1.5 + 3.0 * ((k * 37) % 100) / 100)});
+    }
+    for (int k = 0; k < 50; ++k) c.pontos.push_back({300, 0.02 * (k + 1)});
+    casos.push_back(c);
+  }
+  for (const Caso& c : casos) {
+    SCOPED_TRACE(c.nome);
+    Grafico g;
+    g.chart.recorte = true;
+    for (const tPOINTX& p : c.pontos) g.chart.pushline(p);
+    g.chart.flushline();
+    const auto poli = g.rec.of(tOPKIND::polyline);
+    ASSERT_FALSE(poli.empty());
+    size_t desenhados = 0;
+    for (const tCANVASOP& op : poli) desenhados += op.pts.size();
+    EXPECT_LE(desenhados, c.maximo);
+    EXPECT_EQ(pt(poli.front().pts.front()), pt({tCHARTX::pix(g.chart.rl2px(c.pontos.front()).x),
+                                                tCHARTX::pix(g.chart.rl2px(c.pontos.front()).y)}));
+    for (const tPOINTX& r : c.pontos) {
+      const tPOINTX p = g.chart.rl2px(r);
+      double melhor = 1e9;
+      for (const tCANVASOP& op : poli)
+        for (size_t k = 0; k + 1 < op.pts.size(); ++k)
+          melhor = std::min(melhor, distancia(p, op.pts[k], op.pts[k + 1]));
+      EXPECT_LE(melhor, 0.5 + std::sqrt(2.0)) << r.x << " A, " << r.y << " s";
+    }
+  }
 }
 
 TEST(Grafico, LinhaTracejadaEngrossadaADireita) {

@@ -57,6 +57,8 @@ const tCHARTX::tMAPA& tCHARTX::mapa() const {
     mapa_.win = window;
     mapa_.dx = std::log10(limites.xh / limites.xl);
     mapa_.dy = std::log10(limites.yh / limites.yl);
+    mapa_.w1 = window.width() - 1;
+    mapa_.h1 = window.height() - 1;
     mapa_.ok = true;
   }
   return mapa_;
@@ -66,18 +68,36 @@ tPOINTX tCHARTX::rl2px(tPOINTX rl) const {
   if (std::isnan(rl.x) || std::isnan(rl.y)) return {NAN, NAN};
   if (rl.x <= 0 || rl.y <= 0) return {0, 0};
   const tMAPA& m = mapa();
-  const double W = window.width();
-  const double H = window.height();
   tPOINTX px;
-  px.x = std::log10(rl.x / limites.xl) / m.dx * (W - 1) + window.xl;
-  const double py = std::log10(rl.y / limites.yl) / m.dy * (H - 1) + window.yl;
-  px.y = h - py - 1;
+  px.x = std::log10(rl.x / limites.xl) / m.dx * m.w1 + window.xl;
+  px.y = rl2pxy(rl.y);
   return px;
+}
+
+double tCHARTX::rl2pxy(double rly) const {
+  const tMAPA& m = mapa();
+  const double py = std::log10(rly / limites.yl) / m.dy * m.h1 + window.yl;
+  return h - py - 1;
 }
 
 double tCHARTX::px2rlx(double pxx) const {
   const double W = window.width();
   return limites.xl * std::pow(10.0, mapa().dx * (pxx - window.xl) / (W - 1));
+}
+
+const std::vector<double>& tCHARTX::colunas(int n) const {
+  const auto mesmo = [](const tRECTX& a, const tRECTX& b) {
+    return a.xl == b.xl && a.xh == b.xh && a.yl == b.yl && a.yh == b.yh;
+  };
+  if (static_cast<int>(colunas_.size()) != n || !mesmo(colunas_lim_, limites) ||
+      !mesmo(colunas_win_, window)) {
+    const double W = window.width();
+    colunas_.resize(static_cast<std::size_t>(std::max(n, 0)));
+    for (int k = 0; k < n; ++k) colunas_[k] = px2rlx(W * k / n + window.xl);
+    colunas_lim_ = limites;
+    colunas_win_ = window;
+  }
+  return colunas_;
 }
 
 tPOINTX tCHARTX::px2rl(tPOINTX px) const {
@@ -122,16 +142,29 @@ void tCHARTX::lineto(tPOINTX rl) {
 }
 
 void tCHARTX::pushline(tPOINTX rl) {
-  const tPOINTX p = rl2px(rl);
+  poe(rl, rl2px(rl));
+}
+
+void tCHARTX::pushline(tPOINTX rl, double pxx) {
+  if (!placeable(rl) || std::isnan(pxx)) return;
+  poe(rl, tPOINTX{pxx, rl2pxy(rl.y)});
+}
+
+void tCHARTX::poe(tPOINTX rl, tPOINTX p) {
   if (!placeable(rl) || isnanpt(p)) return;
   if (linecount < 0) linecount = 0;
   if (linecount >= kLineBuf - 1) {
     // flushline shifts dashed points; keep the last point as it was mapped.
-    const tPOINTI last = linebuf[std::min<int>(linecount, kLineBuf) - 1];
+    const int u = std::min<int>(linecount, kLineBuf) - 1;
+    const tPOINTI last = linebuf[u];
+    const tPOINTX lastx = linebufx_[u];
     flushline();
     linebuf[0] = last;
+    linebufx_[0] = lastx;
     linecount = 1;
   }
+  linebufx_[linecount] = {std::clamp<double>(p.x, -kPixMax, kPixMax),
+                          std::clamp<double>(p.y, -kPixMax, kPixMax)};
   linebuf[linecount++] = {pix(p.x), pix(p.y)};
   marca(rl);
 }
@@ -162,67 +195,62 @@ bool cortasegmento(double x0, double y0, double x1, double y1, const tRECTX& c, 
   return true;
 }
 
-tPOINTI arredonda(tPOINTX p) {
-  return {static_cast<int>(std::lround(p.x)), static_cast<int>(std::lround(p.y))};
-}
-
-}  // namespace
-
-namespace {
-
-// Squared distance of p from the segment a-b, in pixels.
-double dist2(tPOINTI p, tPOINTI a, tPOINTI b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double l2 = dx * dx + dy * dy;
-  double t = l2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l2 : 0;
-  t = std::clamp(t, 0.0, 1.0);
-  const double ex = a.x + t * dx - p.x, ey = a.y + t * dy - p.y;
-  return ex * ex + ey * ey;
-}
-
 // Leaves out the points of pts[0..n) that lie within half a pixel of the
-// line through the points kept around them (Douglas-Peucker), so the stroke
-// covers the same pixels with far fewer joins. Returns the new count; the
-// first and last points always stay.
-int simplifica(tPOINTI* pts, int n, std::vector<int>& pilha, std::vector<char>& fica) {
+// segment that replaces them, so the stroke covers the same pixels with far
+// fewer joins. Returns the new count; the first and last points always stay.
+// The points are the mapped ones before truncation, so a smooth curve stays
+// smooth and long stretches of it become one segment.
+//
+// One pass: from the last point kept (the anchor), a run of points that
+// advance along x in one direction is replaced by one segment while a slope
+// exists that passes within half a pixel, measured vertically, of every
+// point of the run. A vertical distance is never less than the distance to
+// the line, so no point moves more than half a pixel. A point that steps
+// back along x, or that no slope can serve, ends the run at the point before
+// it. Runs along a column are handled the same way with the axes swapped.
+int simplifica(tPOINTX* pts, int n) {
   if (n <= 2) return n;
-  constexpr double kTOL2 = 0.25;  // half a pixel, squared
-  fica.assign(static_cast<std::size_t>(n), 0);
-  fica[0] = fica[n - 1] = 1;
-  pilha.clear();
-  pilha.push_back(0);
-  pilha.push_back(n - 1);
-  while (!pilha.empty()) {
-    const int b = pilha.back();
-    pilha.pop_back();
-    const int a = pilha.back();
-    pilha.pop_back();
-    double pior = kTOL2;
-    int k = -1;
-    for (int i = a + 1; i < b; ++i) {
-      const double d = dist2(pts[i], pts[a], pts[b]);
-      if (d > pior) {
-        pior = d;
-        k = i;
+  constexpr double kTOL = 0.5;
+  int m = 1;  // pts[0, m) are the points kept; pts[m - 1] is the anchor
+  int i = 1;
+  while (i < n) {
+    const tPOINTX a = pts[m - 1];
+    int ultimo = i;  // last point of the run that the segment may end at
+    double lo = -HUGE_VAL, hi = HUGE_VAL;
+    // The axis the run advances along and its direction, from the run's
+    // first point that leaves the anchor.
+    int eixo = -1;
+    double sentido = 0, uant = 0;
+    for (int k = i; k < n; ++k) {
+      const double dx = pts[k].x - a.x, dy = pts[k].y - a.y;
+      if (eixo < 0) {
+        if (dx == 0 && dy == 0) {
+          ultimo = k;
+          continue;
+        }
+        eixo = std::fabs(dx) >= std::fabs(dy) ? 0 : 1;
+        sentido = (eixo == 0 ? dx : dy) > 0 ? 1 : -1;
       }
+      // Along the run's axis (u) and across it (v).
+      const double u = (eixo == 0 ? dx : dy) * sentido;
+      const double v = eixo == 0 ? dy : dx;
+      if (u <= 0 || u < uant) break;
+      uant = u;
+      const double sl = v / u;
+      if (sl < lo || sl > hi) break;  // the segment to k would miss a point
+      lo = std::max(lo, (v - kTOL) / u);
+      hi = std::min(hi, (v + kTOL) / u);
+      ultimo = k;
     }
-    if (k < 0) continue;
-    fica[k] = 1;
-    pilha.push_back(a);
-    pilha.push_back(k);
-    pilha.push_back(k);
-    pilha.push_back(b);
+    pts[m++] = pts[ultimo];
+    i = ultimo + 1;
   }
-  int m = 0;
-  for (int i = 0; i < n; ++i)
-    if (fica[i]) pts[m++] = pts[i];
   return m;
 }
 
 }  // namespace
 
 void tCHARTX::desenhapoli(tPOINTI* pts, int n) {
-  if (recorte) n = simplifica(pts, n, pilha_, fica_);
   canvas->polyline(pts, n);
   if (canvas->pen().style != tPENSTYLE::dash) return;
   for (int k = 0; k < linhafina; ++k) {
@@ -244,19 +272,27 @@ void tCHARTX::flushline() {
   // surface's clip box, not this cut, makes the edge.
   const double m = std::max(linhagrossa, linhafina) + linhafina + 4;
   const tRECTX c{window.xl - m, window.xh + m, window.yl - m, window.yh + m};
-  std::vector<tPOINTI>& pedaco = pedaco_;
+  // Each piece inside the box is cut, thinned and drawn at the truncated
+  // pixels of the points it keeps, as the buffer holds them.
+  std::vector<tPOINTX>& pedaco = pedaco_;
+  std::vector<tPOINTI>& pontos = pontos_;
   pedaco.clear();
   auto solta = [&] {
-    if (pedaco.size() >= 2) desenhapoli(pedaco.data(), static_cast<int>(pedaco.size()));
+    if (pedaco.size() >= 2) {
+      const int k = simplifica(pedaco.data(), static_cast<int>(pedaco.size()));
+      pontos.resize(static_cast<std::size_t>(k));
+      for (int i = 0; i < k; ++i) pontos[i] = {pix(pedaco[i].x), pix(pedaco[i].y)};
+      desenhapoli(pontos.data(), k);
+    }
     pedaco.clear();
   };
-  auto dentro = [&](tPOINTI p) { return p.x >= c.xl && p.x <= c.xh && p.y >= c.yl && p.y <= c.yh; };
+  auto dentro = [&](tPOINTX p) { return p.x >= c.xl && p.x <= c.xh && p.y >= c.yl && p.y <= c.yh; };
   if (n == 1) {
-    if (dentro(linebuf[0])) desenhapoli(linebuf.data(), 1);
+    if (dentro(linebufx_[0])) desenhapoli(linebuf.data(), 1);
     return;
   }
   for (int i = 1; i < n; ++i) {
-    const tPOINTI p0 = linebuf[i - 1], p1 = linebuf[i];
+    const tPOINTX p0 = linebufx_[i - 1], p1 = linebufx_[i];
     if (dentro(p0) && dentro(p1)) {
       if (pedaco.empty()) pedaco.push_back(p0);
       pedaco.push_back(p1);
@@ -267,13 +303,11 @@ void tCHARTX::flushline() {
       solta();
       continue;
     }
-    const tPOINTI ia = dentro(p0) ? p0 : arredonda(a);
-    const tPOINTI ib = dentro(p1) ? p1 : arredonda(b);
-    if (pedaco.empty() || !(pedaco.back() == ia)) {
+    if (pedaco.empty() || !(pedaco.back().x == a.x && pedaco.back().y == a.y)) {
       solta();
-      pedaco.push_back(ia);
+      pedaco.push_back(a);
     }
-    pedaco.push_back(ib);
+    pedaco.push_back(b);
     if (!dentro(p1)) solta();
   }
   solta();

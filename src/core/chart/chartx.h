@@ -68,7 +68,7 @@ class tCHARTX {
   bool subrotulos = false;
   // Set: polylines are cut at the plot window (a few pixels outside the
   // frame), so far-away parts of a curve cost nothing to draw, and points
-  // within half a pixel of the line through their neighbours are left out,
+  // within half a pixel of the segment that replaces them are left out,
   // so the stroke covers the same pixels with far fewer joins. The
   // surface's own clip box does the exact cut.
   bool recorte = false;
@@ -94,6 +94,11 @@ class tCHARTX {
   tPOINTX px2rl(double pxx, double pxy) const { return px2rl(tPOINTX{pxx, pxy}); }
   // The current of px2rl alone (sampling a curve across the columns).
   double px2rlx(double pxx) const;
+  // The currents of n samples spread evenly over the plot window's columns,
+  // sample k at column xl + W * k / n (W the window's width), as px2rlx
+  // gives them. Kept while the limits, the window and n stay, so the curves
+  // of one drawing share them.
+  const std::vector<double>& colunas(int n) const;
 
   void moveto(tPOINTX rl);
   void moveto(double rlx, double rly) { moveto(tPOINTX{rlx, rly}); }
@@ -105,6 +110,9 @@ class tCHARTX {
   // continuous. Every caller ends with flushline.
   void pushline(tPOINTX rl);
   void pushline(double rlx, double rly) { pushline(tPOINTX{rlx, rly}); }
+  // The same for a point sampled at a known column: pxx is its pixel x,
+  // only its time is mapped.
+  void pushline(tPOINTX rl, double pxx);
   // Draws the buffered points as one polyline and empties the buffer. A
   // dashed pen is one pixel wide, so a dashed line is drawn linhafina more
   // times, each shifted one more pixel to the right.
@@ -161,10 +169,17 @@ class tCHARTX {
   struct tMAPA {
     tRECTX lim, win;
     double dx = 0, dy = 0;
+    double w1 = 0, h1 = 0;  // the window's width and height less one pixel
     bool ok = false;
   };
   const tMAPA& mapa() const;
   mutable tMAPA mapa_;
+  // colunas: the currents and what they were made for.
+  mutable std::vector<double> colunas_;
+  mutable tRECTX colunas_lim_, colunas_win_;
+  // The pixel y of a time (rl2px's second coordinate).
+  double rl2pxy(double rly) const;
+  void poe(tPOINTX rl, tPOINTX px);
   struct tROTULO {
     tRECTI caixa;      // pixels the text covers, right and bottom exclusive
     int x = 0, y = 0;  // where textout puts it
@@ -184,9 +199,11 @@ class tCHARTX {
   // only moves, instead of drawing from a stale pen position.
   bool haspos_ = true;
   std::vector<tROTULO> rotulos_;
-  std::vector<tPOINTI> pedaco_;  // reused by the cut of flushline
-  std::vector<int> pilha_;       // and by the thinning of its polylines
-  std::vector<char> fica_;
+  // The points of linebuf as mapped, before truncation: the cut and the
+  // thinning of flushline work on them.
+  std::array<tPOINTX, kLineBuf> linebufx_{};
+  std::vector<tPOINTX> pedaco_;  // reused by the cut of flushline
+  std::vector<tPOINTI> pontos_;  // and by the drawing of its pieces
 };
 
 }  // namespace tarvinel

@@ -13,8 +13,6 @@
 
 namespace tarvinel {
 
-namespace {
-
 // Form of a catalogue equation; M is the multiple of pickup, results already
 // multiplied by the dial.
 enum class tFORMA : std::uint8_t {
@@ -31,6 +29,8 @@ struct tEQUACAO {
   double a = 0, b = 0, p = 0, c = 0, d = 0, e = 0;
   const tUSERCURVE* tab = nullptr;
 };
+
+namespace {
 
 struct tCURVA {
   std::string nome;
@@ -134,6 +134,9 @@ double avalia(const tEQUACAO& q, double m, double dt) {
       // Callers pass positive currents; an even exponent would otherwise
       // give a negative multiple a time.
       if (!(m > 0)) return 0;
+      // With the catalogue's positive exponents M^p - 1 <= 0 for M <= 1:
+      // below pickup there is nothing to compute.
+      if (m <= 1 && q.p > 0) return 0;
       const double den = potencia(m, q.p) - 1;
       if (!(den > 0)) return 0;  // M <= 1
       return dt * (q.a / den + q.b);
@@ -226,24 +229,29 @@ const std::vector<tGRUPO_CURVAS>& curvegroups() {
   return g;
 }
 
+tCURVA_DE curva_de(const std::string& nom) {
+  // Built-in names first: a user curve named like a built-in one is never
+  // reached.
+  if (const tEQUACAO* q = builtin(nom)) return {q, nullptr};
+  // The first user curve of the name wins.
+  for (const tUSERCURVE& u : usercurves())
+    if (u.nom == nom) return {nullptr, &u};
+  return {};
+}
+
 double tFRELIGA::calc(double ic, bool lim) const {
+  return calc(ic, lim, curva_de(nom_cur));
+}
+
+double tFRELIGA::calc(double ic, bool lim, const tCURVA_DE& c) const {
   if (lim && cor_ins > 0 && ic > cor_ins) return 0;
   if (cor_par == 0) return 0;
   const double m = ic / cor_par;
   double t = 0;
-  // Built-in names first: a user curve named like a built-in one is never
-  // reached.
-  if (const tEQUACAO* q = builtin(nom_cur)) {
-    t = avalia(*q, m, dt);
-  } else {
-    // The first user curve of the name wins.
-    for (const tUSERCURVE& u : usercurves()) {
-      if (u.nom == nom_cur) {
-        t = u.calc(m) * dt;
-        break;
-      }
-    }
-  }
+  if (c.eq != nullptr)
+    t = avalia(*c.eq, m, dt);
+  else if (c.user != nullptr)
+    t = c.user->calc(m) * dt;
   // An arithmetic fault anywhere above (overflow, 0/0, a NaN setting) means
   // no time.
   return std::isfinite(t) ? t : 0;

@@ -73,6 +73,17 @@ bool definite_only(const std::string& nom);
 // like any other curve (nullptr), and so is a name no user curve bears.
 const tUSERCURVE* fixed_usercurve(const std::string& nom);
 
+// What a curve name stands for: a built-in curve's equation, else the first
+// user curve of the name, else nothing (no time). Looked up once where one
+// function is evaluated at many currents (a curve sampled across the chart);
+// kept no longer than that, since the user curves may change.
+struct tEQUACAO;
+struct tCURVA_DE {
+  const tEQUACAO* eq = nullptr;
+  const tUSERCURVE* user = nullptr;
+};
+tCURVA_DE curva_de(const std::string& nom);
+
 // A protection function, copied by value.
 struct tFRELIGA {
   std::string alias;
@@ -88,6 +99,8 @@ struct tFRELIGA {
   // Trip time in seconds for the current ic. 0 = no operation; -1 only from
   // the F6 tables, outside their range. lim: currents above cor_ins give 0.
   double calc(double ic, bool lim) const;
+  // The same with the curve of nom_cur already looked up.
+  double calc(double ic, bool lim, const tCURVA_DE& curva) const;
 
   // The time the sampled characteristic gives at the current I: the curve
   // time (0 or above 90 s become 90 s, "does not operate"), raised to tmin,
@@ -96,6 +109,7 @@ struct tFRELIGA {
   // definite-time-only names nor the fixed user curves are sampled: see
   // definite_only and fixed_usercurve.
   double tempocurva(double I) const;
+  double tempocurva(double I, const tCURVA_DE& curva) const;
 
   // Drawing on the time-current chart. fator: the chart's current for one
   // ampere of this function (a function set at another voltage); every

@@ -4,8 +4,8 @@
 // instantaneous drop. Also the legend and the defaults of a new function.
 
 #include <algorithm>
-#include <array>
 #include <cmath>
+#include <vector>
 
 #include "core/chart/chartx.h"
 #include "core/curves/freliga.h"
@@ -20,8 +20,7 @@ namespace {
 constexpr int kAmostras = 1000;
 // A time this long or longer stands for "does not operate" and is not drawn.
 constexpr double kSemTempo = 90;
-// Samples taken past the instantaneous pickup, the last one not stored: the
-// flat part at tmin runs for 99 samples, about a tenth of the plot width.
+// Samples taken past the instantaneous pickup, the last one not drawn.
 constexpr int kAposInstantaneo = 100;
 // Without an instantaneous element the curve ends at this multiple of pickup.
 constexpr double kFimSemInstantaneo = 100;
@@ -56,45 +55,32 @@ void plot_fixed(const tUSERCURVE& u, tCHARTX& chart, double fator) {
   chart.flushline();
 }
 
-// Sample k of the sampled curve. False when the sample has no time (an F6
-// table outside its range, a value that is not finite); *fim is set when the
-// countdown past the instantaneous pickup runs out, and then sampling stops.
-bool amostra(const tFRELIGA& f, const tCHARTX& chart, double fator, int k, int* countdown,
-             tPOINTX* s, bool* fim) {
-  const double W = chart.window.width();
-  const double x = W * k / kAmostras + chart.window.xl;
-  const double Ichart = chart.px2rlx(x);
-  // The function works in its own currents; the sample stands at the chart's.
-  const double I = Ichart / fator;
-  if (!std::isfinite(I)) return false;
-  const double t = f.tempocurva(I);
-  if (t < 0) return false;
-  if (I > f.cor_ins && f.cor_ins != 0 && --*countdown == 0) {
-    *fim = true;
-    return false;
-  }
-  *s = {Ichart, t};
-  return true;
-}
-
-// Every other name: the characteristic sampled across the plot window.
+// Every other name: the characteristic sampled across the plot window, one
+// sample a column of the chart's table, drawn from left to right. A sample
+// without a time (an F6 table outside its range, a value that is not
+// finite), of 90 s or more ("does not operate") or outside the limits is
+// left out, and the line joins its neighbours. Sampling ends 100 samples
+// past the instantaneous pickup (the flat part at tmin runs for 99 of them,
+// about a tenth of the plot width) or, without an instantaneous element, at
+// 100 x pickup.
 void plot_sampled(const tFRELIGA& f, tCHARTX& chart, double fator) {
-  // Skipped samples stay at (0, 0), which lies outside any limits the chart
-  // can draw and so is never pushed.
-  std::array<tPOINTX, kAmostras> pts{};
+  const std::vector<double>& col = chart.colunas(kAmostras);
+  const double W = chart.window.width();
+  const double fim_inverso = kFimSemInstantaneo * f.cor_par * fator;
+  const tCURVA_DE curva = curva_de(f.nom_cur);
   int countdown = kAposInstantaneo;
   for (int k = 0; k < kAmostras; ++k) {
-    bool fim = false;
-    tPOINTX s;
-    if (amostra(f, chart, fator, k, &countdown, &s, &fim)) pts[k] = s;
-    if (fim) break;
-  }
-
-  const double fim_inverso = kFimSemInstantaneo * f.cor_par * fator;
-  for (const tPOINTX& s : pts) {
+    const double Ichart = col[k];
+    if (f.cor_ins == 0 && Ichart > fim_inverso) break;
+    // The function works in its own currents; the sample stands at the chart's.
+    const double I = Ichart / fator;
+    if (!std::isfinite(I)) continue;
+    const double t = f.tempocurva(I, curva);
+    if (t < 0) continue;
+    if (I > f.cor_ins && f.cor_ins != 0 && --countdown == 0) break;
+    const tPOINTX s{Ichart, t};
     if (s.y >= kSemTempo || !chart.limites.contains(s)) continue;
-    if (s.x > fim_inverso && f.cor_ins == 0) break;
-    chart.pushline(s);
+    chart.pushline(s, W * k / kAmostras + chart.window.xl);
   }
   chart.flushline();
 }
@@ -113,7 +99,11 @@ const tUSERCURVE* fixed_usercurve(const std::string& nom) {
 }
 
 double tFRELIGA::tempocurva(double I) const {
-  double t = calc(I, false);
+  return tempocurva(I, curva_de(nom_cur));
+}
+
+double tFRELIGA::tempocurva(double I, const tCURVA_DE& curva) const {
+  double t = calc(I, false, curva);
   if (t < 0) return -1;
   if (t == 0 || t > kSemTempo) t = kSemTempo;
   // The order below is the relay's: minimum time first, then the definite

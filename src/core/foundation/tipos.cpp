@@ -7,17 +7,6 @@
 
 namespace tarvinel {
 
-double tRECTX::width() const {
-  return std::abs(xh - xl);
-}
-double tRECTX::height() const {
-  return std::abs(yh - yl);
-}
-
-bool tRECTX::contains(tPOINTX p) const {
-  return xl <= p.x && p.x <= xh && yl <= p.y && p.y <= yh;
-}
-
 namespace {
 int trunc_int(double v) {
   if (!(v > -2147483648.0)) return v != v ? 0 : INT32_MIN;  // NaN and low overflow

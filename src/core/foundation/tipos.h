@@ -3,6 +3,7 @@
 // rectangles, complex impedances, the five short-circuit currents of a bus and
 // the colour convention (0x00BBGGRR).
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -28,10 +29,10 @@ struct tRECTX {
   double yl = 0;
   double yh = 0;
 
-  double width() const;
-  double height() const;
+  double width() const { return std::abs(xh - xl); }
+  double height() const { return std::abs(yh - yl); }
   // Both bounds inclusive on both axes.
-  bool contains(tPOINTX p) const;
+  bool contains(tPOINTX p) const { return xl <= p.x && p.x <= xh && yl <= p.y && p.y <= yh; }
   // Each bound truncated toward zero.
   tRECTI asrect() const;
 };
