@@ -1,13 +1,18 @@
 #include "platform/canvas_qt.h"
 
+#include <fmt/format.h>
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPaintDevice>
 #include <QPaintEngine>
+#include <QStaticText>
 #include <QString>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
+#include <unordered_map>
 
 namespace tarvinel {
 
@@ -48,6 +53,25 @@ QFont fontemono() {
   return f;
 }
 
+// Widths of texts measured before on the raster engine (images, widgets):
+// a chart measures the same legends and labels at every repaint, and laying
+// a text out is most of what measuring it costs. Keyed by the font as the
+// surface made it, the device's resolution and the text; dropped whole when
+// it grows past kMaxLarguras, so it never grows without bound.
+constexpr std::size_t kMaxLarguras = 20000;
+
+std::unordered_map<std::string, int>& larguras() {
+  static std::unordered_map<std::string, int> m;
+  return m;
+}
+
+// Upright texts laid out before on the raster engine, by the same key, for
+// drawing without shaping them again.
+std::unordered_map<std::string, QStaticText>& estaticos() {
+  static std::unordered_map<std::string, QStaticText> m;
+  return m;
+}
+
 }  // namespace
 
 QColor qcolor(tCOR c) {
@@ -81,6 +105,9 @@ tCANVASQT::tCANVASQT(QPainter& painter, int width, int height)
 tCANVASQT::tCANVASQT(QPainter& painter, int width, int height, int dpi)
     : p_(painter), w_(width), h_(height), dpi_(dpi > 0 ? dpi : 96) {
   rasterop_ = hasrasterop(p_);
+  const QPaintEngine* e = p_.paintEngine();
+  raster_ = e != nullptr && e->type() == QPaintEngine::Raster;
+  dpidev_ = p_.device() != nullptr ? p_.device()->logicalDpiY() : 0;
   // Lines are drawn pixel-exact, as the grid and the curves were designed.
   if (p_.isActive()) {
     p_.setRenderHint(QPainter::Antialiasing, false);
@@ -225,9 +252,27 @@ const QFontMetrics& tCANVASQT::metrics() {
   return *fm_;
 }
 
+std::string tCANVASQT::chave(std::string_view text) {
+  const QFont& f = qfont();
+  std::string c = f.family().toStdString();
+  c += fmt::format("\x1f{}\x1f{}\x1f{}\x1f", f.pixelSize(), f.bold() ? 1 : 0, dpidev_);
+  c += text;
+  return c;
+}
+
 int tCANVASQT::textwidth(std::string_view text) {
-  return metrics().horizontalAdvance(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  const auto mede = [&] {
+    return metrics().horizontalAdvance(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  };
+  if (!raster_) return mede();
+  std::string chave = this->chave(text);
+  auto& m = larguras();
+  if (const auto it = m.find(chave); it != m.end()) return it->second;
+  if (m.size() >= kMaxLarguras) m.clear();
+  const int w = mede();
+  m.emplace(std::move(chave), w);
+  return w;
 }
 
 int tCANVASQT::textheight(std::string_view) {
@@ -245,10 +290,25 @@ void tCANVASQT::textout(int x, int y, std::string_view text) {
   p_.translate(x, y);
   if (font().orientation != 0) p_.rotate(-font().orientation / 10.0);
   if (brush().style == tBRUSHSTYLE::solid)
-    p_.fillRect(QRect(0, 0, fm.horizontalAdvance(s), fm.height()), qcolor(brush().color));
+    p_.fillRect(QRect(0, 0, textwidth(text), fm.height()), qcolor(brush().color));
   p_.setFont(qfont_);
   p_.setPen(qcolor(font().color));
-  p_.drawText(QPoint(0, fm.ascent()), s);
+  if (raster_ && font().orientation == 0) {
+    auto& m = estaticos();
+    std::string c = chave(text);
+    auto it = m.find(c);
+    if (it == m.end()) {
+      if (m.size() >= kMaxLarguras) m.clear();
+      QStaticText st(s);
+      st.setTextFormat(Qt::PlainText);
+      st.setPerformanceHint(QStaticText::AggressiveCaching);
+      st.prepare(QTransform(), qfont_);
+      it = m.emplace(std::move(c), std::move(st)).first;
+    }
+    p_.drawStaticText(QPoint(0, 0), it->second);
+  } else {
+    p_.drawText(QPoint(0, fm.ascent()), s);
+  }
   p_.restore();
 }
 

@@ -23,6 +23,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/chart/canvas.h"
@@ -72,6 +74,8 @@ class tCANVASQT : public tCANVAS {
   void usepen();
   void usebrush();
   const QFontMetrics& metrics();
+  // What the kept widths and laid-out texts are found by.
+  std::string chave(std::string_view text);
   const QPoint* qpoints(const tPOINTI* pts, int count);
 
   QPainter& p_;
@@ -81,6 +85,10 @@ class tCANVASQT : public tCANVAS {
   // Mask pen mode: a true bitwise AND on the raster engine (images,
   // widgets), maskcolor elsewhere.
   bool rasterop_;
+  // The raster engine, and the resolution of the device: text widths are
+  // kept between drawings there.
+  bool raster_ = false;
+  int dpidev_ = 0;
   std::optional<tFONT> fontof_;  // the tFONT qfont_ and fm_ were made from
   QFont qfont_;
   std::optional<QFontMetrics> fm_;

@@ -277,6 +277,45 @@ TEST(SuperficieQt, TamanhoDaFonteConformeResolucao) {
   EXPECT_EQ(q.cv.textwidth(""), 0);
 }
 
+// Widths and upright texts are kept between drawings on images: what is kept
+// must be what a fresh layout gives, for every font, size and weight, in any
+// order, and whatever was measured before on another font.
+TEST(SuperficieQt, TextosGuardadosSaoOsDeUmaMedidaNova) {
+  struct Caso {
+    const char* fonte;
+    int pontos;
+    bool negrito;
+  };
+  const Caso casos[] = {{"Tahoma", 10, true}, {"Tahoma", 10, false}, {"Tahoma", 20, true},
+                        {"Arial", 10, true},  {"Tahoma", 10, true},  {"Courier New", 10, true},
+                        {"Tahoma", 8, false}};
+  const char* texto = "FASE:100.0/2000.0A Cliente ç";
+  for (int volta = 0; volta < 2; ++volta)
+    for (const Caso& c : casos) {
+      SCOPED_TRACE(testing::Message() << c.fonte << " " << c.pontos << (c.negrito ? " negrito" : "")
+                                      << " volta " << volta);
+      Quadro q(400, 60);
+      q.cv.setfontname(c.fonte);
+      q.cv.setfontsize(c.pontos);
+      q.cv.setfontbold(c.negrito);
+      q.cv.setbrushstyle(tBRUSHSTYLE::clear);
+      const QFont f = q.cv.qfont();
+      const QFontMetrics fm(f, &q.img);
+      EXPECT_EQ(q.cv.textwidth(texto), fm.horizontalAdvance(QString::fromUtf8(texto)));
+      q.cv.textout(10, 20, texto);
+      const QImage feito = q.fim();
+
+      QImage direto = Quadro::prepara(400, 60, 96);
+      QPainter p(&direto);
+      p.setRenderHint(QPainter::TextAntialiasing, true);
+      p.setFont(f);
+      p.setPen(Qt::black);
+      p.drawText(QPoint(10, 20 + fm.ascent()), QString::fromUtf8(texto));
+      p.end();
+      EXPECT_TRUE(feito == direto);
+    }
+}
+
 TEST(SuperficieQt, TextoNaOrigemSuperiorEsquerdaEGirado) {
   const char* texto = "Tarvinel 2.0";
   for (int orientacao : {0, 900}) {
