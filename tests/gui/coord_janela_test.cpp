@@ -565,6 +565,20 @@ TEST_F(tCOORD, VerificacaoDaJanela) {
   w->btAPLICAR->click();
   EXPECT_EQ(w->lbVERIF->text().toStdString(), "2 verificações, 0 falhas");
   EXPECT_DOUBLE_EQ(w->proj->cti, 0.05);
+
+  // Zoom, pan and the cursors change no verdict: the page is not made again
+  // for them (a mark put on a row stays); new limits make it again.
+  w->sgVERIF->item(0, 0)->setData(Qt::UserRole, 42);
+  const QPointF p = pixel(100, 1);
+  QWheelEvent roda(p, w->pbCHART->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(w->pbCHART, &roda);
+  mouse(QEvent::MouseButtonPress, p, Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, p, Qt::LeftButton);
+  QTest::keyClick(w->pbCHART, Qt::Key_0);
+  EXPECT_EQ(w->sgVERIF->item(0, 0)->data(Qt::UserRole).toInt(), 42);
+  w->cbLIMITE_SUP->setCurrentIndex(0);
+  EXPECT_FALSE(w->sgVERIF->item(0, 0)->data(Qt::UserRole).isValid());
   set_sink(nullptr);
 }
 

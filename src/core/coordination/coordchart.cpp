@@ -48,7 +48,7 @@ bool omitelinha(const tPROPROW& r) {
 }  // namespace
 
 void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga, int h,
-               const tOPCOES_GRAF& opt, tAJUSTE_CURSOR* cursores) {
+               const tOPCOES_GRAF& opt, tAJUSTE_CURSOR* cursores, const tRESULTADOVERIF* verif) {
   tSOLTACANVAS solta{chart};
 
   chart.limites.xl = opt.lim_inf;
@@ -102,7 +102,10 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
   }
   chart.rotulofixo = false;
   chart.grupo = seq + 1;
-  drawverif(chart, verifica(prj, opt.lim_verif > 0 ? opt.lim_verif : opt.lim_sup));
+  if (verif != nullptr)
+    drawverif(chart, *verif);
+  else
+    drawverif(chart, verifica(prj, opt.lim_verif > 0 ? opt.lim_verif : opt.lim_sup));
   chart.juntarotulos = false;
   chart.poerotulos();
 

@@ -15,6 +15,7 @@
 namespace tarvinel {
 
 class tAJUSTE_CURSOR;
+struct tRESULTADOVERIF;
 
 // What the page "Gráfico" of the window chooses, with the screen's surface
 // settings. The defaults are those of a new window on the screen and of the
@@ -64,8 +65,12 @@ struct tOPCOES_GRAF {
 // The chart keeps the size, window and limits of this drawing (the mouse
 // readout maps pixels with them); its canvas pointer is cleared on return,
 // since the surface usually lives only as long as one paint.
+//
+// verif: the checks of the chart already made (the window keeps them while
+// only the view changes); null: they are made here.
 void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga, int h,
-               const tOPCOES_GRAF& opt, tAJUSTE_CURSOR* cursores = nullptr);
+               const tOPCOES_GRAF& opt, tAJUSTE_CURSOR* cursores = nullptr,
+               const tRESULTADOVERIF* verif = nullptr);
 
 // The settings text: for each setting, "n) kind: name", then one line per
 // property row (tab, name, ": ", value) leaving out section rows, "Visível",

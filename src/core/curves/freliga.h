@@ -4,6 +4,7 @@
 // user's own curves.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,10 @@ struct tUSERCURVE {
 // The program's one list of user curves (kept by the settings store). calc
 // reads it at every call; the curve editor changes it in place.
 std::vector<tUSERCURVE>& usercurves();
+// A digest of every user curve (names, points, pickup, dial, adj): it
+// changes when a curve is added, removed or edited, so what was computed
+// from them can tell when it is out of date.
+std::uint64_t usercurves_digest();
 
 // Names of the built-in curves in the order calc tests them: the closed-form
 // curves (IEC, IEEE, ANSI, ANSI90, RI, IT, I2T), then the 17 F6 tables. User

@@ -14,6 +14,29 @@ std::vector<tUSERCURVE>& usercurves() {
   return lista;
 }
 
+std::uint64_t usercurves_digest() {
+  std::uint64_t h = 1469598103934665603ull;  // FNV-1a over the bytes below
+  auto bytes = [&h](const void* p, std::size_t n) {
+    const auto* b = static_cast<const unsigned char*>(p);
+    for (std::size_t i = 0; i < n; ++i) h = (h ^ b[i]) * 1099511628211ull;
+  };
+  auto real = [&](double v) { bytes(&v, sizeof v); };
+  const std::size_t n = usercurves().size();
+  bytes(&n, sizeof n);
+  for (const tUSERCURVE& u : usercurves()) {
+    const std::size_t k = u.nom.size();
+    bytes(&k, sizeof k);
+    bytes(u.nom.data(), k);
+    for (double v : u.tim) real(v);
+    for (double v : u.amp) real(v);
+    real(u.ip);
+    real(u.dt);
+    const unsigned char adj = u.adj ? 1 : 0;
+    bytes(&adj, 1);
+  }
+  return h;
+}
+
 void tUSERCURVE::init() {
   nom = "nova curva";
   ip = 1;

@@ -168,7 +168,7 @@ void TfmCOORD::zoom(double fator, double x, double y, bool corrente, bool tempo)
   limita(v.yl, v.yh, kTMPMIN, kTMPMAX);
   vista_ = v;
   temvista_ = true;
-  redesenha();
+  redesenha_vista();
 }
 
 void TfmCOORD::pan(const tRECTX& de, double dx, double dy) {
@@ -184,12 +184,12 @@ void TfmCOORD::pan(const tRECTX& de, double dx, double dy) {
   limita(v.yl, v.yh, kTMPMIN, kTMPMAX);
   vista_ = v;
   temvista_ = true;
-  redesenha();
+  redesenha_vista();
 }
 
 void TfmCOORD::vista_limites() {
   temvista_ = false;
-  redesenha();
+  redesenha_vista();
 }
 
 void TfmCOORD::roda_chart(double x, double y, int delta, Qt::KeyboardModifiers m) {

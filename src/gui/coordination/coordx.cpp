@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -348,10 +349,12 @@ void TfmCOORD::criacontroles() {
     });
   // "Imprimir FASE/NEUTRO separadamente" and "Imprimir vista atual" say how
   // to print, not what the chart is: no undo steps.
-  // New limits: the view goes back to them.
+  // New limits: the view goes back to them, and the checks run up to the
+  // new upper limit.
   for (QComboBox* c : {cbLIMITE_INF, cbLIMITE_SUP})
     connect(c, &QComboBox::currentIndexChanged, this, [this] {
       vista_limites();
+      redesenha();
       registra("Limites do gráfico");
     });
 }
@@ -457,6 +460,7 @@ int TfmCOORD::selecionado() const {
 }
 
 void TfmCOORD::showitens(bool updatecap) {
+  verif_.reset();
   tAJUSTE_LISTA& l = proj->ajustes;
   if (ajsel != nullptr && l.indexof(ajsel) < 0) {
     // The selected setting left the list (the caller replaced the settings):
@@ -539,7 +543,8 @@ void TfmCOORD::aplicar() {
   showprop();
   // The chart's own verdict after every Apply: one line, then each failure
   // and what could not be checked as warnings.
-  const tRESULTADOVERIF r = verificacoes();
+  verif_.reset();
+  const tRESULTADOVERIF& r = verificacoes();
   if (!r.itens.empty() || !r.avisos.empty()) {
     xprint(resumo_verif(r));
     for (const tVERIFICACAO& v : r.itens)
@@ -643,21 +648,35 @@ tOPCOES_GRAF TfmCOORD::opcoes() const {
 }
 
 void TfmCOORD::drawto(tCANVAS& canvas, int w, int folga, int h) {
-  drawcoord(*proj, chart, canvas, w, folga, h, opcoes_tela(), &cur_med);
+  // A user curve edited since the checks were made: the chart gets them
+  // anew now, the page right after this paint.
+  const bool curvas = verif_ && verif_curvas_ != usercurves_digest();
+  drawcoord(*proj, chart, canvas, w, folga, h, opcoes_tela(), &cur_med, &verificacoes());
+  if (curvas) QTimer::singleShot(0, this, [this] { showverif(); });
 }
 
 void TfmCOORD::redesenha() {
+  verif_.reset();
   pbCHART->update();
   cbLISTA->update();
   showverif();
 }
 
-tRESULTADOVERIF TfmCOORD::verificacoes() const {
-  return verifica(*proj, opcoes().lim_sup);
+void TfmCOORD::redesenha_vista() {
+  pbCHART->update();
+}
+
+const tRESULTADOVERIF& TfmCOORD::verificacoes() const {
+  const std::uint64_t curvas = usercurves_digest();
+  if (!verif_ || verif_curvas_ != curvas) {
+    verif_ = verifica(*proj, opcoes().lim_sup);
+    verif_curvas_ = curvas;
+  }
+  return *verif_;
 }
 
 void TfmCOORD::showverif() {
-  const tRESULTADOVERIF r = verificacoes();
+  const tRESULTADOVERIF& r = verificacoes();
   lbVERIF->setText(r.itens.empty()
                        ? QString::fromUtf8("Nada a verificar: indique a \"Retaguarda\" das "
                                            "proteções e a \"Proteção\" dos pontos ANSI e de "
@@ -724,7 +743,7 @@ void TfmCOORD::clique_chart(double x, double y, Qt::MouseButton botao) {
   const tOPCOES_GRAF o = opcoes();
   for (const std::string& l : leituras(*proj, a.x, o.fase, o.neutro)) texto += "\n" + l;
   mmHINT->setPlainText(qs(texto));
-  redesenha();
+  redesenha_vista();
 }
 
 // ---- print and export ------------------------------------------------------------------

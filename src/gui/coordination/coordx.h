@@ -15,7 +15,9 @@
 // the selection changes). Every control lives on pnCONTAINER.
 
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -211,8 +213,12 @@ class TfmCOORD : public tFMBASE {
   void tecla_chart(int key);
   void criacontroles();
   void criamenu();
-  // Repaints the chart (and the list's swatches).
+  // The document or the page "Gráfico" changed: the checks are made anew,
+  // the chart, the list's swatches and the page "Verificação" shown again.
   void redesenha();
+  // Only the view or the cursors changed: the chart is painted again with
+  // the checks it has.
+  void redesenha_vista();
   // The item grid's "..." button of row `key`.
   void botao_item(const std::string& key);
   // The row `key` of the item grid became current: its hint.
@@ -221,8 +227,11 @@ class TfmCOORD : public tFMBASE {
   tAJUSTE* ajuste_da_entrada(int i) const;
   // The selected setting's rows, its reference row included.
   void mostraitem();
-  // The checks of the chart with the page "Gráfico"'s current range.
-  tRESULTADOVERIF verificacoes() const;
+  // The checks of the chart with the page "Gráfico"'s current range, kept
+  // until the document or the page changes (redesenha, showitens, aplicar)
+  // or a user curve does: the view never changes a verdict, so zoom, pan
+  // and the cursors repaint without checking again.
+  const tRESULTADOVERIF& verificacoes() const;
   // The name of an Apply step: "Aplicar: " and the selected setting's name.
   std::string nome_aplicar() const;
   // The settings were replaced from outside: the steps are dropped and the
@@ -231,7 +240,9 @@ class TfmCOORD : public tFMBASE {
   // Rebuilds the entries and selects entry i.
   void mostra_selecao(int i);
 
-  bool temvista_ = false;  // the view differs from the limits
+  mutable std::optional<tRESULTADOVERIF> verif_;
+  mutable std::uint64_t verif_curvas_ = 0;  // usercurves_digest() they were made with
+  bool temvista_ = false;                   // the view differs from the limits
   tRECTX vista_;
   tRECTX vista_pan_;    // the view when the drag began
   tPOINTX c1_antes_;    // cursor A before the press that became a drag
