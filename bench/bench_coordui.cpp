@@ -17,6 +17,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,30 +37,44 @@ namespace {
 using tarvinel::bench::qt;
 
 // The example chart with `reles` relay settings more, each one a little to
-// the right of the last, so their curves cover the chart.
-std::unique_ptr<tPRJCOORD> projeto(int reles) {
+// the right of the last, so their curves cover the chart. With `retaguarda`
+// each relay has the one before it as its "Retaguarda", so the chart's
+// checks have a pair for every relay.
+std::unique_ptr<tPRJCOORD> projeto(int reles, bool retaguarda = false) {
   auto p = prjcoord_novo();
+  const tAJUSTE* anterior = nullptr;
   for (int i = 0; i < reles; ++i) {
     auto r = std::make_unique<tAJUSTE_RELIGA>();
     r->relf.cor_par = 5 + 10 * i;
     r->relf.cor_ins = 20 * r->relf.cor_par;
     r->reln.cor_par = 1 + 2 * i;
     r->color = (i * 0x1F3D5B) & 0xFFFFFF;
+    if (retaguarda && anterior != nullptr) r->ref = anterior->uid;
+    anterior = r.get();
     p->ajustes.add(std::move(r));
   }
   return p;
 }
 
-void repaint(benchmark::State& state, int reles) {
+// pan: the view moves a few pixels to the right at every repaint, as while
+// the user drags the chart, so nothing of one drawing's mapping is reused.
+void repaint(benchmark::State& state, int reles, bool retaguarda = false, bool pan = false) {
   qt();
-  auto p = projeto(reles);
+  auto p = projeto(reles, retaguarda);
   QImage img(1600, 1000, QImage::Format_RGB32);
   img.setDotsPerMeterX(3780);  // 96 dpi, a screen
   img.setDotsPerMeterY(3780);
   tCHARTX chart;
   tAJUSTE_CURSOR cursores;
   tOPCOES_GRAF opt;  // the page "Gráfico" of a new window
+  int passo = 0;
   for (auto _ : state) {
+    if (pan) {
+      // 1 A - 10 kA is four decades over about 1475 pixels.
+      const double k = std::pow(10.0, 4.0 * 3 * (passo++ % 200) / 1475);
+      opt.lim_inf = 1 * k;
+      opt.lim_sup = 10000 * k;
+    }
     QPainter painter(&img);
     painter.fillRect(img.rect(), Qt::white);
     tCANVASQT cv(painter, img.width(), img.height());
@@ -95,6 +110,19 @@ void BM_CoordTela100Reles(benchmark::State& state) {
   repaint(state, 100);
 }
 BENCHMARK(BM_CoordTela100Reles)->Unit(benchmark::kMillisecond);
+
+// The same chart dragged: a new view at every repaint.
+void BM_CoordTela100RelesArrastando(benchmark::State& state) {
+  repaint(state, 100, false, true);
+}
+BENCHMARK(BM_CoordTela100RelesArrastando)->Unit(benchmark::kMillisecond);
+
+// Every relay backed up by the one before it: the checks of 99 pairs are
+// part of the repaint.
+void BM_CoordTela100RelesComRetaguarda(benchmark::State& state) {
+  repaint(state, 100, true);
+}
+BENCHMARK(BM_CoordTela100RelesComRetaguarda)->Unit(benchmark::kMillisecond);
 
 // The whole print job of the example (chart page and summary page, A4 at
 // 600 dpi) made and written as a PDF file.
