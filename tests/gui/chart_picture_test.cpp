@@ -328,6 +328,8 @@ TEST(ExemploNoGrafico, CurvasAcabamNaMolduraERotulosNaoSeSobrepoem) {
   };
   const tVISTA vistas[] = {{"limites", 1, 10000, false},
                            {"300 A a 1 kA", 300, 1000, true},
+                           // Legends come down to the corner lines.
+                           {"40 A a 1.3 kA", 40, 1300, false},
                            {"0.5 A a 100 kA", 0.5, 100000, false}};
   for (const tVISTA& v : vistas) {
     SCOPED_TRACE(v.nome);
@@ -367,7 +369,7 @@ TEST(ExemploNoGrafico, CurvasAcabamNaMolduraERotulosNaoSeSobrepoem) {
     drawcoord(*prj, chart, rec, 1024, 50, 768, opt);
     std::vector<tRECTI> caixas;
     for (const tCANVASOP& op : rec.of(tOPKIND::text)) {
-      if (!op.clipped || op.text.empty()) continue;  // the axis, the title, the corner texts
+      if (!op.clipped || op.text.empty()) continue;  // the axis and the title
       const int tw = rec.textwidth(op.text), th = tCANVASREC::kTextHeight;
       const tPOINTI o = op.pts[0];
       caixas.push_back(op.font.orientation == 900 ? tRECTI{o.x, o.y - tw, o.x + th, o.y}

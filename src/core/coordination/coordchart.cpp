@@ -106,15 +106,20 @@ void drawcoord(tPRJCOORD& prj, tCHARTX& chart, tCANVAS& canvas, int w, int folga
     drawverif(chart, *verif);
   else
     drawverif(chart, verifica(prj, opt.lim_verif > 0 ? opt.lim_verif : opt.lim_sup));
-  chart.juntarotulos = false;
-  chart.poerotulos();
 
+  // The version and the maker's site run up the lower-left corner; the
+  // labels of the settings keep clear of them.
   chart.defaultpen();
   canvas.setfontorientation(900);
   canvas.setfontcolor(clBlack);
   canvas.setbrushstyle(tBRUSHSTYLE::clear);
+  chart.grupo = seq + 2;
+  chart.rotulofixo = true;
   chart.textout(chart.limites.xl, chart.limites.yl, versionline, 100, true);
   chart.textout(chart.limites.xl, chart.limites.yl, site_contato, 101, true);
+  chart.rotulofixo = false;
+  chart.juntarotulos = false;
+  chart.poerotulos();
 
   chart.defaultpen();
   if (opt.cursor && cursores != nullptr) {

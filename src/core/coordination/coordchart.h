@@ -52,15 +52,16 @@ struct tOPCOES_GRAF {
 // `seq` (hidden ones too) and, when visible, drawn after the default pen with
 // its colour as font colour, an ANSI point first getting the project's
 // nominal voltage; the worst point of every failing check of the chart
-// (drawverif); the version line and the maker's site upright at the
+// (drawverif); the version line and the maker's site running up the
 // lower-left corner; then the cursors when opt.cursor is set and cursores is
 // given.
 //
 // Everything the settings and the cursors draw is clipped to the plot window
 // (the frame): curves end at it. The labels the settings write are collected
 // and placed apart in one step after the last setting (tCHARTX::poerotulos);
-// the labels of text settings stay where the user put them. The grid labels
-// the 2, 3 and 5 lines of ranges under two decades.
+// the labels of text settings and the two corner lines stay where they are,
+// and the others keep clear of them. The grid labels the 2, 3 and 5 lines of
+// ranges under two decades.
 //
 // The chart keeps the size, window and limits of this drawing (the mouse
 // readout maps pixels with them); its canvas pointer is cleared on return,
