@@ -2,7 +2,10 @@
 //
 // The repaint is what the chart surface of the window does on every paint
 // event: a raster painter over its 1600 x 1000 pixels, the white ground, and
-// drawcoord with the page "Gráfico"'s options and the cursors. It runs on a
+// drawcoord with the page "Gráfico"'s options, the cursors and the checks
+// the window keeps between repaints (they are made on every change of the
+// document, not while the view moves; BM_VerificaCoordenograma measures
+// them). It runs on a
 // QImage because widgets need a QApplication, and the other benchmarks of
 // this program keep a QGuiApplication for the whole run; the widget's
 // backing store is a raster image too, so the work is the same.
@@ -27,6 +30,7 @@
 #include "core/coordination/ajuste_texto.h"
 #include "core/coordination/coordchart.h"
 #include "core/coordination/prjcoord.h"
+#include "core/coordination/verificacao.h"
 #include "platform/canvas_qt.h"
 #include "platform/coordimpressao.h"
 
@@ -67,6 +71,8 @@ void repaint(benchmark::State& state, int reles, bool retaguarda = false, bool p
   tCHARTX chart;
   tAJUSTE_CURSOR cursores;
   tOPCOES_GRAF opt;  // the page "Gráfico" of a new window
+  opt.lim_verif = opt.lim_sup;
+  const tRESULTADOVERIF verif = verifica(*p, opt.lim_verif);
   int passo = 0;
   for (auto _ : state) {
     if (pan) {
@@ -78,7 +84,7 @@ void repaint(benchmark::State& state, int reles, bool retaguarda = false, bool p
     QPainter painter(&img);
     painter.fillRect(img.rect(), Qt::white);
     tCANVASQT cv(painter, img.width(), img.height());
-    drawcoord(*p, chart, cv, img.width(), 50, img.height(), opt, &cursores);
+    drawcoord(*p, chart, cv, img.width(), 50, img.height(), opt, &cursores, &verif);
     painter.end();
     benchmark::DoNotOptimize(img.constBits());
   }
@@ -117,8 +123,8 @@ void BM_CoordTela100RelesArrastando(benchmark::State& state) {
 }
 BENCHMARK(BM_CoordTela100RelesArrastando)->Unit(benchmark::kMillisecond);
 
-// Every relay backed up by the one before it: the checks of 99 pairs are
-// part of the repaint.
+// Every relay backed up by the one before it: 198 checks, a failure marked
+// for every pair whose margin is short.
 void BM_CoordTela100RelesComRetaguarda(benchmark::State& state) {
   repaint(state, 100, true);
 }
