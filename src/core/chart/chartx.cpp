@@ -594,10 +594,16 @@ void tCHARTX::poerotulos() {
             passos.push_back(p.right - r.left + 1);
           }
         }
-        std::sort(passos.begin(), passos.end(), [](int a, int c) {
-          return std::abs(a) < std::abs(c) || (std::abs(a) == std::abs(c) && a < c);
-        });
-        for (int d : passos) {
+        // The steps from the least, upwards first on a tie; taken from a heap,
+        // since the first few usually free the label.
+        const auto depois = [](int a, int c) {
+          return std::abs(a) > std::abs(c) || (std::abs(a) == std::abs(c) && a > c);
+        };
+        std::make_heap(passos.begin(), passos.end(), depois);
+        while (!passos.empty()) {
+          std::pop_heap(passos.begin(), passos.end(), depois);
+          const int d = passos.back();
+          passos.pop_back();
           const int dx = eixo == 1 ? d : 0, dy = eixo == 0 ? d : 0;
           const tRECTI m = desloca(r, dx, dy);
           if (dentro && (m.top < jan.top || m.bottom > jan.bottom || m.left < jan.left ||
