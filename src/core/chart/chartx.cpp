@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "core/foundation/estado.h"
 #include "core/foundation/numtxt.h"
@@ -549,6 +551,7 @@ void tCHARTX::poerotulos() {
     if (rot[b.de].fixo) postos.push_back(b.caixa);
   std::vector<tRECTI> perto;
   std::vector<int> passos;
+  std::vector<std::pair<int, int>> cobre;
   for (tBLOCO& b : blocos) {
     if (rot[b.de].fixo) continue;
     // A label running over the frame comes inside first, where it fits,
@@ -584,42 +587,52 @@ void tCHARTX::poerotulos() {
                                           : (p.top < r.bottom && r.top < p.bottom);
           if (partilha) perto.push_back(p);
         }
+        // Along the axis, the box overlaps p for the steps strictly between
+        // lo and hi; the candidate steps leave a pixel between them: lo - 1
+        // and hi + 1. The steps every box forbids, merged and sorted, tell
+        // at once which candidates are free.
         passos.clear();
+        cobre.clear();
         for (const tRECTI& p : perto) {
-          if (eixo == 0) {
-            passos.push_back(p.top - r.bottom - 1);
-            passos.push_back(p.bottom - r.top + 1);
-          } else {
-            passos.push_back(p.left - r.right - 1);
-            passos.push_back(p.right - r.left + 1);
-          }
+          const int lo = eixo == 0 ? p.top - r.bottom : p.left - r.right;
+          const int hi = eixo == 0 ? p.bottom - r.top : p.right - r.left;
+          passos.push_back(lo - 1);
+          passos.push_back(hi + 1);
+          if (lo + 1 <= hi - 1) cobre.push_back({lo + 1, hi - 1});
         }
-        // The steps from the least, upwards first on a tie; taken from a heap,
-        // since the first few usually free the label.
-        const auto depois = [](int a, int c) {
-          return std::abs(a) > std::abs(c) || (std::abs(a) == std::abs(c) && a > c);
+        std::sort(cobre.begin(), cobre.end());
+        std::size_t n = 0;
+        for (const auto& f : cobre) {
+          if (n > 0 && f.first <= cobre[n - 1].second + 1)
+            cobre[n - 1].second = std::max(cobre[n - 1].second, f.second);
+          else
+            cobre[n++] = f;
+        }
+        cobre.resize(n);
+        const auto coberto = [&cobre](int d) {
+          auto it = std::upper_bound(cobre.begin(), cobre.end(), std::pair<int, int>{d, INT_MAX});
+          return it != cobre.begin() && std::prev(it)->second >= d;
         };
-        std::make_heap(passos.begin(), passos.end(), depois);
-        while (!passos.empty()) {
-          std::pop_heap(passos.begin(), passos.end(), depois);
-          const int d = passos.back();
-          passos.pop_back();
+        // The least step that is free, upwards (or leftwards) first on a tie.
+        bool achou = false;
+        int melhor = 0;
+        for (int d : passos) {
+          if (achou &&
+              (std::abs(d) > std::abs(melhor) || (std::abs(d) == std::abs(melhor) && d >= melhor)))
+            continue;
           const int dx = eixo == 1 ? d : 0, dy = eixo == 0 ? d : 0;
           const tRECTI m = desloca(r, dx, dy);
           if (dentro && (m.top < jan.top || m.bottom > jan.bottom || m.left < jan.left ||
                          m.right > jan.right))
             continue;
-          bool ok = true;
-          for (const tRECTI& p : perto)
-            if (cruza(m, p)) {
-              ok = false;
-              break;
-            }
-          if (!ok) continue;
-          b.dx = dx0 + dx;
-          b.dy = dy0 + dy;
+          if (coberto(d)) continue;
+          melhor = d;
+          achou = true;
+        }
+        if (achou) {
+          b.dx = dx0 + (eixo == 1 ? melhor : 0);
+          b.dy = dy0 + (eixo == 0 ? melhor : 0);
           livre = true;
-          break;
         }
       }
     }
