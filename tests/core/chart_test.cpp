@@ -217,6 +217,51 @@ TEST(Grafico, RotulosDeCorrenteConformeLimites) {
   }
 }
 
+// A zoomed chart labels more lines: the 2, 3 and 5 lines under two decades,
+// every line under one, never two labels touching.
+TEST(Grafico, RotulosDasLinhasIntermediariasEmFaixasCurtas) {
+  struct Caso {
+    tRECTX lim;
+    std::vector<std::string> correntes, tempos;
+  };
+  const Caso casos[] = {
+      {{1, 10000, 0.01, 100},
+       {"1A", "10A", "100A", "1kA", "10kA"},
+       {"0.01s", "0.1s", "1s", "10s", "100s"}},
+      {{100, 2000, 0.2, 10},
+       {"100A", "200A", "300A", "500A", "1kA", "2kA"},
+       {"0.2s", "0.3s", "0.5s", "1s", "2s", "3s", "5s", "10s"}},
+      {{300, 1000, 0.2, 1},
+       {"300A", "400A", "500A", "600A", "700A", "800A", "900A", "1kA"},
+       {"0.2s", "0.3s", "0.4s", "0.5s", "0.6s", "0.7s", "0.8s", "0.9s", "1s"}},
+  };
+  for (const Caso& c : casos) {
+    Grafico g;
+    g.chart.subrotulos = true;
+    g.chart.limites = c.lim;
+    g.chart.defaultpen();
+    g.chart.repaint();
+    SCOPED_TRACE(testing::Message()
+                 << c.lim.xl << ".." << c.lim.xh << " A, " << c.lim.yl << ".." << c.lim.yh << " s");
+    EXPECT_EQ(rotulosdecorrente(g.rec), c.correntes);
+    std::vector<std::string> tempos;
+    std::vector<tRECTI> caixas;
+    for (const tCANVASOP& op : g.rec.of(tOPKIND::text)) {
+      if (op.text.back() == 's') tempos.push_back(op.text);
+      if (op.text == g.chart.titulo) continue;
+      const tPOINTI o = op.pts[0];
+      caixas.push_back({o.x, o.y, o.x + g.rec.textwidth(op.text), o.y + tCANVASREC::kTextHeight});
+    }
+    EXPECT_EQ(tempos, c.tempos);
+    for (std::size_t i = 0; i < caixas.size(); ++i)
+      for (std::size_t j = i + 1; j < caixas.size(); ++j) {
+        const tRECTI &a = caixas[i], &b = caixas[j];
+        EXPECT_FALSE(a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom)
+            << "rótulos " << i << " e " << j;
+      }
+  }
+}
+
 TEST(Grafico, GradeDeTempo) {
   struct Caso {
     double yh;

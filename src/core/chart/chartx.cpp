@@ -384,9 +384,9 @@ bool sublinha(double b) {
   return b == 2 || b == 3 || b == 5;
 }
 
-// Less than two decades between the limits.
-bool faixacurta(double lo, double hi) {
-  return lo > 0 && hi > lo && std::log10(hi / lo) < 2 - 1e-9;
+// Less than `decadas` decades between the limits.
+bool faixacurta(double lo, double hi, double decadas) {
+  return lo > 0 && hi > lo && std::log10(hi / lo) < decadas - 1e-9;
 }
 
 // A time as the axis writes it: as many decimals as its first digit needs
@@ -406,7 +406,8 @@ void tCHARTX::currentgrid() {
   const double xl = limites.xl;
   const double xh = limites.xh;
   if (!(std::isfinite(xl) && std::isfinite(xh) && xl > 0 && xh >= xl)) return;
-  const bool sub = subrotulos && faixacurta(xl, xh);
+  const bool sub = subrotulos && faixacurta(xl, xh, 2);
+  const bool todas = subrotulos && faixacurta(xl, xh, 1);
   // b: leading digit of the integer part of the lower limit (0 below 1 A).
   double b = std::trunc(xl);
   while (b >= 10) b = std::trunc(b / 10);
@@ -422,7 +423,7 @@ void tCHARTX::currentgrid() {
       moveto(s, limites.yl);
       lineto(s, limites.yh);
       const tPOINTX p = rl2px(s, limites.yl);
-      if ((b == 1 || (sub && sublinha(b))) && !isnanpt(p)) {
+      if ((b == 1 || (sub && sublinha(b)) || todas) && !isnanpt(p)) {
         double v = s;
         if (curveditor) v *= mul_vis;
         std::string txt;
@@ -457,7 +458,8 @@ void tCHARTX::timegrid() {
   const double yl = limites.yl;
   const double yh = limites.yh;
   if (std::isnan(yh) || std::isinf(yh)) return;
-  const bool sub = subrotulos && faixacurta(yl, yh);
+  const bool sub = subrotulos && faixacurta(yl, yh, 2);
+  const bool todas = subrotulos && faixacurta(yl, yh, 1);
   // The time grid starts at 0.01 s (or, for a range starting higher, at the
   // last line at or below its lower limit) and ends at the first line at or
   // above the upper limit.
@@ -481,7 +483,7 @@ void tCHARTX::timegrid() {
       lineto(limites.xh, s);
     }
     const tPOINTX p = rl2px(limites.xl, s);
-    if (desenha && (i == 1 || (sub && sublinha(i) && nafaixa)) && !isnanpt(p)) {
+    if (desenha && (i == 1 || ((todas || (sub && sublinha(i))) && nafaixa)) && !isnanpt(p)) {
       std::string txt;
       if (q == 0 && i == 1)
         txt = "0.01s";

@@ -63,8 +63,9 @@ class tCHARTX {
   // here in drawing order. Not owned; null while nobody listens.
   std::vector<tPOINTX>* registro = nullptr;
   // Set: when the current or time range spans less than two decades, the
-  // grid lines at 2, 3 and 5 x 10^n are labelled too ("200A", "0.3s"), each
-  // label left out where it would touch its neighbour.
+  // grid lines at 2, 3 and 5 x 10^n are labelled too ("200A", "0.3s"), and
+  // under one decade every line is, each label left out where it would
+  // touch its neighbour.
   bool subrotulos = false;
   // Set: polylines are cut at the plot window (a few pixels outside the
   // frame), so far-away parts of a curve cost nothing to draw, and points
