@@ -262,6 +262,32 @@ TEST(Grafico, RotulosDasLinhasIntermediariasEmFaixasCurtas) {
   }
 }
 
+// Two labels written at one point: the second moves up or down by the least
+// distance and keeps a leader to the point, drawn before both texts so it
+// never runs over the label that stayed.
+TEST(Grafico, RotulosNoMesmoPontoSeAfastamComLinhaDeChamada) {
+  Grafico g;
+  g.chart.juntarotulos = true;
+  for (int grupo : {1, 2}) {
+    g.chart.grupo = grupo;
+    g.chart.textout(100, 1, "ELO 20K", 1, true);
+  }
+  g.chart.juntarotulos = false;
+  EXPECT_TRUE(g.rec.ops.empty()) << "collected, not drawn";
+  g.chart.poerotulos();
+  std::vector<int> textos, linhas;
+  for (int k = 0; k < static_cast<int>(g.rec.ops.size()); ++k) {
+    if (g.rec.ops[k].kind == tOPKIND::text) textos.push_back(k);
+    if (g.rec.ops[k].kind == tOPKIND::line) linhas.push_back(k);
+  }
+  ASSERT_EQ(textos.size(), 2u);
+  ASSERT_EQ(linhas.size(), 1u);
+  EXPECT_LT(linhas[0], textos[0]);
+  const tPOINTI a = g.rec.ops[textos[0]].pts[0], b = g.rec.ops[textos[1]].pts[0];
+  EXPECT_EQ(a.x, b.x);
+  EXPECT_EQ(std::abs(a.y - b.y), tCANVASREC::kTextHeight + 1) << "a pixel between them";
+}
+
 TEST(Grafico, GradeDeTempo) {
   struct Caso {
     double yh;

@@ -640,6 +640,8 @@ void tCHARTX::poerotulos() {
     }
     postos.push_back(desloca(b.caixa, b.dx, b.dy));
   }
+  // The leaders first, then every text over them: a leader starts where its
+  // label was, often under the label that stayed, and never runs over text.
   for (const tBLOCO& b : blocos) {
     if (b.dx != 0 || b.dy != 0) {
       // The leader: from the centre of where the block was to the nearest
@@ -655,6 +657,8 @@ void tCHARTX::poerotulos() {
         canvas->lineto(px, py);
       }
     }
+  }
+  for (const tBLOCO& b : blocos) {
     for (int k = b.de; k < b.ate; ++k) {
       const tROTULO& r = rot[k];
       canvas->setfont(r.font);

@@ -156,7 +156,8 @@ class tCHARTX {
   // first, then horizontally, staying inside the plot window (a label running
   // over the frame from a point inside comes inside first); where nothing
   // is free it stays. A moved label gets a thin leader line in its colour
-  // from its point (the centre of where it was) to its box. Upright texts
+  // from its point (the centre of where it was) to its box, drawn before
+  // every text so that none runs over a label. Upright texts
   // and texts running upwards are placed; other orientations are drawn as
   // they are.
   void poerotulos();
