@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -53,22 +54,25 @@ QFont fontemono() {
   return f;
 }
 
-// Widths of texts measured before on the raster engine (images, widgets):
-// a chart measures the same legends and labels at every repaint, and laying
-// a text out is most of what measuring it costs. Keyed by the font as the
-// surface made it, the device's resolution and the text; dropped whole when
-// it grows past kMaxLarguras, so it never grows without bound.
-constexpr std::size_t kMaxLarguras = 20000;
+// Texts measured and laid out before on the raster engine (images,
+// widgets): a chart measures and writes the same legends and labels at every
+// repaint, and laying a text out is most of what either costs. Keyed by the
+// font as the surface made it, the device's resolution and the text; the
+// layout is made when the text is first written upright. Dropped whole when
+// it grows past kMaxTextos, so it never grows without bound.
+constexpr std::size_t kMaxTextos = 20000;
 
-std::unordered_map<std::string, int>& larguras() {
-  static std::unordered_map<std::string, int> m;
-  return m;
-}
+}  // namespace
 
-// Upright texts laid out before on the raster engine, by the same key, for
-// drawing without shaping them again.
-std::unordered_map<std::string, QStaticText>& estaticos() {
-  static std::unordered_map<std::string, QStaticText> m;
+struct tTEXTO_QT {
+  int largura = 0;
+  std::optional<QStaticText> estatico;
+};
+
+namespace {
+
+std::unordered_map<std::string, tTEXTO_QT>& textos() {
+  static std::unordered_map<std::string, tTEXTO_QT> m;
   return m;
 }
 
@@ -252,27 +256,28 @@ const QFontMetrics& tCANVASQT::metrics() {
   return *fm_;
 }
 
-std::string tCANVASQT::chave(std::string_view text) {
+tTEXTO_QT* tCANVASQT::guardado(std::string_view text) {
+  if (!raster_) return nullptr;
   const QFont& f = qfont();
-  std::string c = f.family().toStdString();
-  c += fmt::format("\x1f{}\x1f{}\x1f{}\x1f", f.pixelSize(), f.bold() ? 1 : 0, dpidev_);
-  c += text;
-  return c;
+  std::string chave = f.family().toStdString();
+  chave += fmt::format("\x1f{}\x1f{}\x1f{}\x1f", f.pixelSize(), f.bold() ? 1 : 0, dpidev_);
+  chave += text;
+  auto& m = textos();
+  if (const auto it = m.find(chave); it != m.end()) return &it->second;
+  if (m.size() >= kMaxTextos) m.clear();
+  tTEXTO_QT& t = m[std::move(chave)];
+  t.largura = medida(text);
+  return &t;
+}
+
+int tCANVASQT::medida(std::string_view text) {
+  return metrics().horizontalAdvance(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 int tCANVASQT::textwidth(std::string_view text) {
-  const auto mede = [&] {
-    return metrics().horizontalAdvance(
-        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-  };
-  if (!raster_) return mede();
-  std::string chave = this->chave(text);
-  auto& m = larguras();
-  if (const auto it = m.find(chave); it != m.end()) return it->second;
-  if (m.size() >= kMaxLarguras) m.clear();
-  const int w = mede();
-  m.emplace(std::move(chave), w);
-  return w;
+  const tTEXTO_QT* t = guardado(text);
+  return t != nullptr ? t->largura : medida(text);
 }
 
 int tCANVASQT::textheight(std::string_view) {
@@ -283,6 +288,7 @@ void tCANVASQT::textout(int x, int y, std::string_view text) {
   if (!ready()) return;
   const QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   const QFontMetrics& fm = metrics();
+  tTEXTO_QT* t = guardado(text);
   p_.save();
   p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   // The origin is the top-left corner of the upright text; the orientation
@@ -290,22 +296,18 @@ void tCANVASQT::textout(int x, int y, std::string_view text) {
   p_.translate(x, y);
   if (font().orientation != 0) p_.rotate(-font().orientation / 10.0);
   if (brush().style == tBRUSHSTYLE::solid)
-    p_.fillRect(QRect(0, 0, textwidth(text), fm.height()), qcolor(brush().color));
+    p_.fillRect(QRect(0, 0, t != nullptr ? t->largura : fm.horizontalAdvance(s), fm.height()),
+                qcolor(brush().color));
   p_.setFont(qfont_);
   p_.setPen(qcolor(font().color));
-  if (raster_ && font().orientation == 0) {
-    auto& m = estaticos();
-    std::string c = chave(text);
-    auto it = m.find(c);
-    if (it == m.end()) {
-      if (m.size() >= kMaxLarguras) m.clear();
-      QStaticText st(s);
+  if (t != nullptr && font().orientation == 0) {
+    if (!t->estatico) {
+      QStaticText& st = t->estatico.emplace(s);
       st.setTextFormat(Qt::PlainText);
       st.setPerformanceHint(QStaticText::AggressiveCaching);
       st.prepare(QTransform(), qfont_);
-      it = m.emplace(std::move(c), std::move(st)).first;
     }
-    p_.drawStaticText(QPoint(0, 0), it->second);
+    p_.drawStaticText(QPoint(0, 0), *t->estatico);
   } else {
     p_.drawText(QPoint(0, fm.ascent()), s);
   }

@@ -23,7 +23,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +39,9 @@ QColor qcolor(tCOR c);
 // them dark, as the AND does (black stays near black), so lines under a
 // masked band stay visible.
 QColor maskcolor(tCOR c);
+
+// A text's kept width and layout (canvas_qt.cpp).
+struct tTEXTO_QT;
 
 class tCANVASQT : public tCANVAS {
  public:
@@ -74,8 +76,11 @@ class tCANVASQT : public tCANVAS {
   void usepen();
   void usebrush();
   const QFontMetrics& metrics();
-  // What the kept widths and laid-out texts are found by.
-  std::string chave(std::string_view text);
+  // The width of text in the current font, measured.
+  int medida(std::string_view text);
+  // On the raster engine, the kept width and layout of text in the current
+  // font (made now when new); elsewhere null.
+  tTEXTO_QT* guardado(std::string_view text);
   const QPoint* qpoints(const tPOINTI* pts, int count);
 
   QPainter& p_;
