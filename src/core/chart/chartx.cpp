@@ -61,6 +61,7 @@ const tCHARTX::tMAPA& tCHARTX::mapa() const {
     mapa_.dy = std::log10(limites.yh / limites.yl);
     mapa_.w1 = window.width() - 1;
     mapa_.h1 = window.height() - 1;
+    mapa_.colunas.clear();
     mapa_.ok = true;
   }
   return mapa_;
@@ -88,18 +89,14 @@ double tCHARTX::px2rlx(double pxx) const {
 }
 
 const std::vector<double>& tCHARTX::colunas(int n) const {
-  const auto mesmo = [](const tRECTX& a, const tRECTX& b) {
-    return a.xl == b.xl && a.xh == b.xh && a.yl == b.yl && a.yh == b.yh;
-  };
-  if (static_cast<int>(colunas_.size()) != n || !mesmo(colunas_lim_, limites) ||
-      !mesmo(colunas_win_, window)) {
+  mapa();  // a new mapping drops the currents of the old one
+  std::vector<double>& c = mapa_.colunas;
+  if (static_cast<int>(c.size()) != n) {
     const double W = window.width();
-    colunas_.resize(static_cast<std::size_t>(std::max(n, 0)));
-    for (int k = 0; k < n; ++k) colunas_[k] = px2rlx(W * k / n + window.xl);
-    colunas_lim_ = limites;
-    colunas_win_ = window;
+    c.resize(static_cast<std::size_t>(std::max(n, 0)));
+    for (int k = 0; k < n; ++k) c[k] = px2rlx(W * k / n + window.xl);
   }
-  return colunas_;
+  return c;
 }
 
 tPOINTX tCHARTX::px2rl(tPOINTX px) const {
@@ -148,7 +145,6 @@ void tCHARTX::pushline(tPOINTX rl) {
 }
 
 void tCHARTX::pushline(tPOINTX rl, double pxx) {
-  if (!placeable(rl) || std::isnan(pxx)) return;
   poe(rl, tPOINTX{pxx, rl2pxy(rl.y)});
 }
 

@@ -171,14 +171,12 @@ class tCHARTX {
   struct tMAPA {
     tRECTX lim, win;
     double dx = 0, dy = 0;
-    double w1 = 0, h1 = 0;  // the window's width and height less one pixel
+    double w1 = 0, h1 = 0;        // the window's width and height less one pixel
+    std::vector<double> colunas;  // colunas(n), made at its first call
     bool ok = false;
   };
   const tMAPA& mapa() const;
   mutable tMAPA mapa_;
-  // colunas: the currents and what they were made for.
-  mutable std::vector<double> colunas_;
-  mutable tRECTX colunas_lim_, colunas_win_;
   // The pixel y of a time (rl2px's second coordinate).
   double rl2pxy(double rly) const;
   void poe(tPOINTX rl, tPOINTX px);

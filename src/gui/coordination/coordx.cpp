@@ -648,11 +648,12 @@ tOPCOES_GRAF TfmCOORD::opcoes() const {
 }
 
 void TfmCOORD::drawto(tCANVAS& canvas, int w, int folga, int h) {
-  // A user curve edited since the checks were made: the chart gets them
-  // anew now, the page right after this paint.
-  const bool curvas = verif_ && verif_curvas_ != usercurves_digest();
+  // Checks made anew here, with none dropped since the last ones, mean a
+  // user curve was edited: the page follows right after this paint.
+  const bool tinha = verif_.has_value();
+  const std::uint64_t curvas = verif_curvas_;
   drawcoord(*proj, chart, canvas, w, folga, h, opcoes_tela(), &cur_med, &verificacoes());
-  if (curvas) QTimer::singleShot(0, this, [this] { showverif(); });
+  if (tinha && verif_curvas_ != curvas) QTimer::singleShot(0, this, [this] { showverif(); });
 }
 
 void TfmCOORD::redesenha() {
